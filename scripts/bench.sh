@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Benchmark (not a test): reading a 300-slide module's header and decoding one 1920x1080 slide
+# through LoadSlidePictureByKey, next to libpng alone decoding the same PNG from memory. Runs the
+# native build and the Windows build (under Wine), each in one run.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$here/build}
+cd "$here"
+bash scripts/setup.sh >/dev/null
+bash scripts/build.sh --no-fuzz >/dev/null
+work=$build/bench
+mkdir -p "$work"
+# A slide as PowerPoint exports one: a gradient, text and a photo-like patch.
+convert -size 1920x1080 "gradient:#f4f6f9-#d9e1ec" \
+  \( -size 800x500 plasma:fractal -blur 0x2 \) -geometry +1000+420 -composite \
+  -font DejaVu-Sans -pointsize 96 -fill '#1d2633' -annotate +120+220 'Quarterly review' \
+  -pointsize 48 -annotate +120+420 '• Revenue up 12%' -annotate +120+520 '• Two new markets' \
+  "$work/slide.png"
+cmake --build "$build/native-bench" >/dev/null 2>&1 || {
+  cmake -S . -B "$build/native-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRUVO_SANITIZE=OFF >/dev/null
+  cmake --build "$build/native-bench" >/dev/null
+}
+echo "native (Linux, g++ -O2):"
+"$build/native-bench/bench_module_read" "$work/slide.png" "$work"
+echo "Windows build under Wine:"
+cp "$build/win/bin/bench_module_read.exe" "$work/"
+bash scripts/wine-run.sh bash -c "cd '$work' && wine bench_module_read.exe slide.png . | tr -d '\r'"

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Brings a fresh Debian 12 machine to the state the build and the tests need: apt packages, then
+# what Debian has no package for (libpng and libjpeg-turbo built for MinGW, and a Wine that runs
+# 32-bit programs without the kernel's 32-bit emulation), built from Debian's source packages.
+# Built parts are kept in a machine-wide cache that build/deps links to, so a second run, or a
+# fresh clone on the same machine, costs nothing. Safe to run again.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$here/build}
+cache=${RUVO_CACHE:-/var/cache/ruvo-presenter}
+say() { echo "setup: $*"; }
+SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
+
+packages=(
+  # native build and tests
+  g++ cmake make ninja-build pkg-config googletest libgtest-dev libpng-dev libjpeg-dev zlib1g-dev
+  clang libclang-rt-14-dev dpkg-dev
+  # Windows build
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 libz-mingw-w64-dev
+  # building Wine from Debian's source package
+  gcc-mingw-w64-x86-64 flex bison autoconf automake gettext perl python3 libxml-libxml-perl
+  unicode-data khronos-api libvulkan-dev icoutils librsvg2-bin
+  libx11-dev libxext-dev libxrender-dev libxinerama-dev libxrandr-dev libxcursor-dev libxi-dev
+  libxfixes-dev libxcomposite-dev libfreetype-dev libfontconfig-dev libunwind-dev
+  # running it: the two-monitor X server, Wine's own fonts, screenshots and artwork
+  xvfb x11-apps fonts-wine fonts-dejavu-core imagemagick
+)
+
+src_list=/etc/apt/sources.list.d/ruvo-deb-src.sources
+if [ ! -f "$src_list" ]; then
+  say "adding deb-src entries for Debian's source packages"
+  $SUDO tee "$src_list" >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  rm -f "$build/.apt-updated"
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep -q '^Package:'; then
+  say "installing packages: ${missing[*]:-(source lists only)}"
+  $SUDO apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${packages[@]}" >/dev/null
+else
+  say "apt packages already installed"
+fi
+
+# build/deps is the machine-wide cache, so fresh clones reuse what was built once.
+mkdir -p "$build"
+if [ ! -e "$build/deps" ]; then
+  if $SUDO mkdir -p "$cache" 2>/dev/null && $SUDO chown "$(id -u):$(id -g)" "$cache" 2>/dev/null; then
+    ln -s "$cache" "$build/deps"
+  else
+    mkdir -p "$build/deps"
+  fi
+fi
+deps=$build/deps
+prefix=$deps/mingw
+toolchain=$here/cmake/mingw-i686.cmake
+
+fetch_source() { # $1 = source package; prints the unpacked folder
+  local pkg=$1 dir v
+  dir=$(find "$deps/src" -maxdepth 1 -type d -name "${pkg}-*" | head -n1)
+  if [ -z "$dir" ]; then
+    (cd "$deps/src" && {
+      apt-get source -q --download-only "$pkg" >/dev/null 2>&1 || {
+        # The security archive may list a binary update without its source: take main's.
+        v=$(apt-cache showsrc "$pkg" | awk '/^Version:/{print $2}' | sort -V | head -n1)
+        apt-get source -q --download-only "$pkg=$v" >/dev/null
+      }
+      dpkg-source -x --no-check "$(ls ./"${pkg}"_*.dsc | head -n1)" >/dev/null
+    })
+    dir=$(find "$deps/src" -maxdepth 1 -type d -name "${pkg}-*" | head -n1)
+  fi
+  echo "$dir"
+}
+
+if [ ! -f "$prefix/lib/libpng16.a" ] || [ ! -f "$prefix/lib/libjpeg.a" ]; then
+  mkdir -p "$deps/src"
+  say "fetching Debian sources of libpng1.6 and libjpeg-turbo"
+  png_src=$(fetch_source libpng1.6)
+  jpg_src=$(fetch_source libjpeg-turbo)
+  say "cross-building libpng for MinGW from $png_src"
+  cmake -S "$png_src" -B "$deps/build-png" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+    -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include \
+    >"$deps/png-configure.log"
+  cmake --build "$deps/build-png" -j"$(nproc)" >"$deps/png-build.log"
+  cmake --install "$deps/build-png" >/dev/null
+  say "cross-building libjpeg-turbo for MinGW from $jpg_src"
+  cmake -S "$jpg_src" -B "$deps/build-jpeg" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
+    >"$deps/jpeg-configure.log"
+  cmake --build "$deps/build-jpeg" -j"$(nproc)" >"$deps/jpeg-build.log"
+  cmake --install "$deps/build-jpeg" >/dev/null
+  rm -rf "$deps/build-png" "$deps/build-jpeg"
+else
+  say "MinGW libpng and libjpeg already built"
+fi
+
+if [ ! -x "$deps/wine/bin/wine" ]; then
+  bash "$here/scripts/build-wine.sh" "$deps/wine"
+else
+  say "Wine (WoW64) already built"
+fi
+# Wine's own fonts (Tahoma among them) from Debian's fonts-wine package.
+mkdir -p "$deps/wine/share/wine/fonts"
+for f in /usr/share/wine/fonts/*; do
+  [ -e "$deps/wine/share/wine/fonts/$(basename "$f")" ] || ln -s "$f" "$deps/wine/share/wine/fonts/"
+done
+say "done"

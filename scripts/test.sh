@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the native core under sanitizers, the fuzz targets for a
+# bounded time, the export tables, and the Windows tests under Wine on a two-monitor Xvfb.
+# Ends with the line "N passed, M failed".
+set -uo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$here/build}
+cd "$here"
+bash scripts/setup.sh || { echo "0 passed, 1 failed"; exit 1; }
+bash scripts/build.sh || { echo "0 passed, 1 failed"; exit 1; }
+
+passed=0 failed=0
+logs=$build/test-logs
+mkdir -p "$logs"
+
+# Runs a GoogleTest binary and adds its counts; a run that ends without a summary counts as a failure.
+gtest() {
+  local label=$1; shift
+  echo "== $label"
+  "$@" >"$logs/$label.log" 2>&1
+  local rc=$?
+  grep -E '^\[  (FAILED|PASSED) |^\[ +OK +\]|Failure|FAILED TEST' "$logs/$label.log" | grep -v '^\[ *OK' | tail -n 40
+  local p f
+  p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$logs/$label.log" | tail -n1)
+  f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' "$logs/$label.log" | tail -n1)
+  if [ -z "$p" ] && [ -z "$f" ]; then
+    echo "$label ended without a summary (exit $rc); see $logs/$label.log"
+    tail -n 20 "$logs/$label.log"
+    failed=$((failed + 1))
+    return
+  fi
+  passed=$((passed + ${p:-0}))
+  failed=$((failed + ${f:-0}))
+  [ $rc -eq 0 ] || [ -n "$f" ] || { echo "$label exited $rc"; failed=$((failed + 1)); }
+}
+
+# Runs one check command; its exit code is its verdict.
+check() {
+  local label=$1; shift
+  echo "== $label"
+  if "$@" >"$logs/$label.log" 2>&1; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    tail -n 30 "$logs/$label.log"
+  fi
+}
+
+gtest native "$build/native/ruvo_native_tests"
+
+fuzz_seconds=${FUZZ_SECONDS:-30}
+for target in fuzz_module_header fuzz_slide_block; do
+  mkdir -p "$build/fuzz/corpus-$target"
+  check "$target" "$build/fuzz/$target" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 "$build/fuzz/corpus-$target" tests/fuzz/seeds
+done
+
+check exports-server bash scripts/check-exports.sh "$build/win/bin/Ruvo_Server.dll" tests/exports/Ruvo_Server.txt
+check exports-launcher bash scripts/check-exports.sh "$build/win/bin/Ruvo_Presenter.exe" tests/exports/Ruvo_Presenter.txt
+
+# Everything under Wine shares one desktop and one wineserver.
+cat >"$logs/wine-suite.sh" <<SUITE
+cd "$build/win/bin"
+timeout 600 wine ruvo_win_tests.exe >"$logs/win.log" 2>&1
+echo \$? >"$logs/win.rc"
+SUITE
+bash scripts/wine-run.sh bash "$logs/wine-suite.sh" >"$logs/wine-run.log" 2>&1 || cat "$logs/wine-run.log"
+gtest win cat "$logs/win.log"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,7 @@
+#include "ExportGuard.h"
+
+#include <windows.h>
+
+void ReportFailure(const char* text) noexcept {
+  MessageBoxA(nullptr, text, "Ruvo Presenter", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+}

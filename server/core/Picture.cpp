@@ -1,0 +1,46 @@
+#include "Picture.h"
+
+#include <png.h>
+
+#include <cstring>
+
+#include "RuvoError.h"
+
+TPicture::TPicture(int width, int height, std::vector<uint32_t> pixels, TPictureKind kind)
+    : data_(std::make_shared<const Data>(Data{width, height, kind, std::move(pixels)})) {}
+
+bool TPicture::SameContent(const TPicture& other) const {
+  if (!data_ || !other.data_) return !data_ && !other.data_;
+  return data_->width == other.data_->width && data_->height == other.data_->height &&
+         data_->pixels == other.data_->pixels;
+}
+
+namespace {
+// Pictures larger than this are refused rather than allocated: far beyond any screen or slide.
+constexpr png_uint_32 kMaxSide = 16384;
+}
+
+TPicture DecodePng(const uint8_t* bytes, size_t size) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes, size))
+    throw ERuvoError(Format("Invalid PNG image: %s", image.message));
+  TPictureKind kind = TPictureKind::Colour;
+  if (image.format & PNG_FORMAT_FLAG_COLORMAP)
+    kind = TPictureKind::Palette;
+  else if (image.format & PNG_FORMAT_FLAG_ALPHA)
+    kind = TPictureKind::Alpha;
+  if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide) {
+    png_image_free(&image);
+    throw ERuvoError(Format("Invalid PNG image: unsupported size %ux%u", image.width, image.height));
+  }
+  image.format = PNG_FORMAT_BGRA;
+  std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+    std::string why = image.message;
+    png_image_free(&image);
+    throw ERuvoError("Invalid PNG image: " + why);
+  }
+  return TPicture(static_cast<int>(image.width), static_cast<int>(image.height), std::move(pixels), kind);
+}

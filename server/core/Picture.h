@@ -1,0 +1,38 @@
+// A decoded picture: 32-bit BGRA with straight alpha. Immutable and shared, so a copy of a
+// picture costs a reference, never a pixel copy.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+enum class TPictureKind { Colour, Palette, Alpha };
+
+class TPicture {
+ public:
+  TPicture() = default;  // no picture
+  TPicture(int width, int height, std::vector<uint32_t> pixels, TPictureKind kind);
+
+  explicit operator bool() const { return static_cast<bool>(data_); }
+  int Width() const { return data_ ? data_->width : 0; }
+  int Height() const { return data_ ? data_->height : 0; }
+  TPictureKind Kind() const { return data_ ? data_->kind : TPictureKind::Colour; }
+  // Row-major, top row first; each pixel 0xAARRGGBB (bytes B, G, R, A in memory).
+  const uint32_t* Pixels() const { return data_ ? data_->pixels.data() : nullptr; }
+  // Two pictures are the same object when they share their pixels.
+  bool SameObject(const TPicture& other) const { return data_ == other.data_; }
+  bool SameContent(const TPicture& other) const;
+
+ private:
+  struct Data {
+    int width;
+    int height;
+    TPictureKind kind;
+    std::vector<uint32_t> pixels;
+  };
+  std::shared_ptr<const Data> data_;
+};
+
+// Decodes a complete PNG file held in memory; raises ERuvoError with libpng's text on failure.
+TPicture DecodePng(const uint8_t* bytes, size_t size);

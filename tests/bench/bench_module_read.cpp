@@ -1,0 +1,111 @@
+// Benchmark: read a 300-slide module's header from disk and decode one slide through
+// LoadSlidePictureByKey, next to libpng alone decoding the same PNG from memory.
+// Usage: bench_module_read SLIDE.png WORKDIR
+#include <png.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "DesignerFileFormatCore.h"
+#include "RuvoError.h"
+
+#ifdef _WIN32
+#include "FileStream.h"
+using TBenchFile = TFileStream;
+static TFileStream OpenForWrite(const std::string& n) { return TFileStream(n, TFileStream::TMode::CreateReadWrite); }
+static TFileStream OpenForRead(const std::string& n) { return TFileStream(n, TFileStream::TMode::OpenRead); }
+#else
+// A plain stdio stream, so the native run reads from disk as the DLL does.
+class TBenchFile : public TStream {
+ public:
+  TBenchFile(const std::string& n, const char* mode) : f_(std::fopen(n.c_str(), mode)), name_(n) {
+    if (!f_) throw ERuvoError("cannot open " + n);
+  }
+  TBenchFile(TBenchFile&& o) noexcept : f_(o.f_), name_(o.name_) { o.f_ = nullptr; }
+  ~TBenchFile() override { if (f_) std::fclose(f_); }
+  size_t Read(void* b, size_t n) override { return std::fread(b, 1, n, f_); }
+  void Write(const void* b, size_t n) override { std::fwrite(b, 1, n, f_); }
+  void Seek(int64_t p) override { std::fseek(f_, long(p), SEEK_SET); }
+  int64_t Position() const override { return std::ftell(f_); }
+  int64_t Size() const override {
+    long at = std::ftell(f_);
+    std::fseek(f_, 0, SEEK_END);
+    long n = std::ftell(f_);
+    std::fseek(f_, at, SEEK_SET);
+    return n;
+  }
+  std::string Name() const override { return name_; }
+ private:
+  std::FILE* f_;
+  std::string name_;
+};
+static TBenchFile OpenForWrite(const std::string& n) { return TBenchFile(n, "w+b"); }
+static TBenchFile OpenForRead(const std::string& n) { return TBenchFile(n, "rb"); }
+#endif
+
+using Clock = std::chrono::steady_clock;
+static double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s SLIDE.png WORKDIR\n", argv[0]);
+    return 2;
+  }
+  std::ifstream in(argv[1], std::ios::binary);
+  std::vector<uint8_t> png((std::istreambuf_iterator<char>(in)), {});
+  std::string moduleName = std::string(argv[2]) + "/bench.ruvo";
+  const int kSlides = 300, kRuns = 20, kTarget = 150;
+  try {
+    {  // a 300-slide module as the export writes it: header, blocks, header again
+      TDesignerModule m;
+      m.PresentationFileName = "Bench.pptx";
+      m.SlideInfos.resize(kSlides);
+      m.SlideShowInfos.resize(1);
+      m.SlideShowInfos[0] = {1, "All slides", TIntegerArray(kSlides)};
+      auto file = OpenForWrite(moduleName);
+      WriteModuleHeader(file, m);
+      for (int i = 0; i < kSlides; ++i) {
+        TMemoryStream source(png);
+        TSlideInfo& e = m.SlideInfos[size_t(i)];
+        e.SlideIndex = i + 1;
+        WriteSlideBlock(file, source, e.Offset, e.Size, e.CompressedSize);
+        m.SlideShowInfos[0].Indices[size_t(i)] = i + 1;
+      }
+      file.Seek(0);
+      WriteModuleHeader(file, m);
+    }
+    double best = 1e9, bestPng = 1e9;
+    for (int run = 0; run < kRuns; ++run) {
+      auto t0 = Clock::now();
+      auto file = OpenForRead(moduleName);
+      TDesignerModule m;
+      ReadModuleHeader(file, m);
+      TPicture pic = LoadSlidePictureByKey(m, file, kTarget);
+      auto t1 = Clock::now();
+      if (!pic || pic.Width() == 0) return 1;
+      best = std::min(best, Ms(t1 - t0));
+
+      t0 = Clock::now();
+      png_image image;
+      std::memset(&image, 0, sizeof image);
+      image.version = PNG_IMAGE_VERSION;
+      png_image_begin_read_from_memory(&image, png.data(), png.size());
+      image.format = PNG_FORMAT_BGRA;
+      std::vector<uint8_t> px(PNG_IMAGE_SIZE(image));
+      png_image_finish_read(&image, nullptr, px.data(), 0, nullptr);
+      t1 = Clock::now();
+      bestPng = std::min(bestPng, Ms(t1 - t0));
+    }
+    std::printf("module header (300 slides) + slide %d via LoadSlidePictureByKey: %.2f ms\n", kTarget, best);
+    std::printf("libpng alone, same PNG from memory:                    %.2f ms\n", bestPng);
+    std::printf("ratio: %.2f (best of %d runs each; PNG %zu bytes)\n", best / bestPng, kRuns, png.size());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "bench failed: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
