@@ -8,7 +8,7 @@ build=${BUILD_DIR:-$here/build}
 wine_root=$build/deps/wine
 [ -x "$wine_root/bin/wine" ] || { echo "wine-run: no Wine in $wine_root; run scripts/setup.sh" >&2; exit 1; }
 export PATH=$wine_root/bin:$PATH
-export WINEPREFIX=$build/wineprefix
+export WINEPREFIX=${RUVO_WINEPREFIX:-$build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
