@@ -1,4 +1,5 @@
 # Windows deliverables, statically linked so they need nothing but system DLLs.
+enable_language(RC)
 set(RUVO_DEPS "${CMAKE_BINARY_DIR}/../deps/mingw" CACHE PATH "MinGW builds of libpng and libjpeg")
 target_include_directories(ruvo_core PUBLIC ${RUVO_DEPS}/include)
 target_link_libraries(ruvo_core PUBLIC ${RUVO_DEPS}/lib/libpng16.a ${RUVO_DEPS}/lib/libjpeg.a
@@ -13,19 +14,37 @@ set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_library(ruvo_win STATIC
   server/core/FileStream.cpp
   server/core/DesignerFileFormatUnit.cpp
-  server/core/ExportGuard.cpp)
+  server/core/ExportGuard.cpp
+  server/core/ProfileIniFile.cpp
+  server/core/UtilsUnit.cpp)
 target_include_directories(ruvo_win PUBLIC server/core server)
-target_link_libraries(ruvo_win PUBLIC ruvo_core)
+target_link_libraries(ruvo_win PUBLIC ruvo_core comdlg32 shell32)
+# The control toolkit, the artwork loader and the units of the library's start steps.
+target_sources(ruvo_win PRIVATE ui/Application.cpp ui/Controls.cpp ui/Font.cpp ui/Form.cpp
+  server/core/PngResource.cpp server/core/ProgressStatusUnit.cpp server/presenter/PresenterFrameUnit.cpp)
+target_link_libraries(ruvo_win PUBLIC comctl32 msimg32 gdi32)
+
+# Artwork resources; windres finds the PNGs through the include path, CMake does not see them.
+file(GLOB artwork CONFIGURE_DEPENDS resources/artwork/*.png)
+set_source_files_properties(resources/Ruvo_Server.rc resources/Ruvo_Presenter.rc tests/win/ruvo_win_tests.rc
+  PROPERTIES OBJECT_DEPENDS "${artwork}")
 
 add_library(Ruvo_Server SHARED
   server/Ruvo_Server.cpp
   server/ModuleExports.cpp
+  server/MailboxExports.cpp
+  server/DesignerExports.cpp
+  server/UtilsExports.cpp
   server/Ruvo_Server.def)
 set_target_properties(Ruvo_Server PROPERTIES PREFIX "" OUTPUT_NAME Ruvo_Server)
+target_sources(Ruvo_Server PRIVATE server/ProgressExports.cpp resources/Ruvo_Server.rc)
+target_include_directories(Ruvo_Server PRIVATE resources)
 target_link_libraries(Ruvo_Server PRIVATE ruvo_win)
 target_link_options(Ruvo_Server PRIVATE ${RUVO_STATIC} -Wl,--enable-stdcall-fixup)
 
 add_executable(Ruvo_Presenter WIN32 launcher/Ruvo_Presenter.cpp)
+target_sources(Ruvo_Presenter PRIVATE resources/Ruvo_Presenter.rc)
+target_include_directories(Ruvo_Presenter PRIVATE resources)
 target_link_options(Ruvo_Presenter PRIVATE ${RUVO_STATIC})
 
 # GoogleTest from Debian's sources, cross-built.
@@ -35,10 +54,15 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp)
-add_executable(ruvo_win_tests ${win_tests} tests/doubles/AddIn.cpp)
+# The mailbox readers are linked in as well, so that a test can post and read one mailbox.
+add_executable(ruvo_win_tests ${win_tests} tests/doubles/AddIn.cpp server/MailboxExports.cpp)
 target_include_directories(ruvo_win_tests PRIVATE tests/doubles tests/win)
 target_link_libraries(ruvo_win_tests PRIVATE ruvo_win gtest gtest_main)
 target_link_options(ruvo_win_tests PRIVATE ${RUVO_STATIC})
+# The library's start and end steps with its artwork, so a test can run them in its own process,
+# and the progress exports, so a test can look inside the forms they make.
+target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/ProgressExports.cpp tests/win/ruvo_win_tests.rc)
+target_include_directories(ruvo_win_tests PRIVATE resources)
 add_dependencies(ruvo_win_tests Ruvo_Server Ruvo_Presenter)
 
 add_executable(ruvo_demo tests/doubles/demo_main.cpp tests/doubles/AddIn.cpp)
@@ -51,3 +75,14 @@ add_dependencies(ruvo_demo Ruvo_Server)
 add_executable(bench_module_read tests/bench/bench_module_read.cpp)
 target_link_libraries(bench_module_read PRIVATE ruvo_win)
 target_link_options(bench_module_read PRIVATE ${RUVO_STATIC})
+
+# Load benchmark: LoadLibrary time and private memory of the library, next to a DLL that only
+# decodes the same background pictures once (scripts/bench-load.sh).
+add_executable(bench_load tests/bench/bench_load.cpp)
+target_link_libraries(bench_load PRIVATE psapi)
+target_link_options(bench_load PRIVATE ${RUVO_STATIC})
+add_library(bench_decode_once SHARED tests/bench/bench_decode_once.cpp resources/Ruvo_Server.rc)
+set_target_properties(bench_decode_once PROPERTIES PREFIX "")
+target_include_directories(bench_decode_once PRIVATE resources)
+target_link_libraries(bench_decode_once PRIVATE ruvo_win)
+target_link_options(bench_decode_once PRIVATE ${RUVO_STATIC})

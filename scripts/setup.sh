@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Brings a fresh Debian 12 machine to the state the build and the tests need: apt packages, then
-# what Debian has no package for (libpng and libjpeg-turbo built for MinGW, and a Wine that runs
-# 32-bit programs without the kernel's 32-bit emulation), built from Debian's source packages.
+# what Debian has no package for: libpng and libjpeg-turbo built for MinGW from Debian's source
+# packages, and the Windows test machine (a Debian system with wine32, booted under QEMU).
 # Built parts are kept in a machine-wide cache that build/deps links to, so a second run, or a
 # fresh clone on the same machine, costs nothing. Safe to run again.
 set -euo pipefail
@@ -17,13 +17,10 @@ packages=(
   clang libclang-rt-14-dev dpkg-dev
   # Windows build
   g++-mingw-w64-i686 binutils-mingw-w64-i686 libz-mingw-w64-dev
-  # building Wine from Debian's source package
-  gcc-mingw-w64-x86-64 flex bison autoconf automake gettext perl python3 libxml-libxml-perl
-  unicode-data khronos-api libvulkan-dev icoutils librsvg2-bin
-  libx11-dev libxext-dev libxrender-dev libxinerama-dev libxrandr-dev libxcursor-dev libxi-dev
-  libxfixes-dev libxcomposite-dev libfreetype-dev libfontconfig-dev libunwind-dev
-  # running it: the two-monitor X server, Wine's own fonts, screenshots and artwork
-  xvfb x11-apps fonts-wine fonts-dejavu-core imagemagick
+  # the Windows test machine
+  qemu-system-x86 debootstrap e2fsprogs
+  # artwork, sample slides and screenshots
+  imagemagick fonts-dejavu-core
 )
 
 src_list=/etc/apt/sources.list.d/ruvo-deb-src.sources
@@ -109,14 +106,9 @@ else
   say "MinGW libpng and libjpeg already built"
 fi
 
-if [ ! -x "$deps/wine/bin/wine" ]; then
-  bash "$here/scripts/build-wine.sh" "$deps/wine"
+if [ ! -f "$deps/vm/.image-ready" ]; then
+  bash "$here/scripts/build-vm.sh" "$deps/vm"
 else
-  say "Wine (WoW64) already built"
+  say "Windows test machine already built"
 fi
-# Wine's own fonts (Tahoma among them) from Debian's fonts-wine package.
-mkdir -p "$deps/wine/share/wine/fonts"
-for f in /usr/share/wine/fonts/*; do
-  [ -e "$deps/wine/share/wine/fonts/$(basename "$f")" ] || ln -s "$f" "$deps/wine/share/wine/fonts/"
-done
 say "done"

@@ -1,39 +1,28 @@
 #!/usr/bin/env bash
-# Runs a command inside the test desktop: Xvfb with two monitors side by side (Xinerama), a
-# private Wine prefix under the build folder, and one wineserver for the whole run.
-# Usage: scripts/wine-run.sh COMMAND [ARGS...]   (COMMAND may call `wine` any number of times)
+# Runs a command on the Windows test desktop: inside the test machine (see build-vm.sh), Xvfb with
+# two monitors side by side (Xinerama), Debian's wine32 with its prepared prefix, one wineserver for
+# the whole run. The project folder is shared with the machine at the same path, so paths under it
+# mean the same inside. Usage: scripts/wine-run.sh COMMAND [ARGS...]   (run from inside the project)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
-wine_root=$build/deps/wine
-[ -x "$wine_root/bin/wine" ] || { echo "wine-run: no Wine in $wine_root; run scripts/setup.sh" >&2; exit 1; }
-export PATH=$wine_root/bin:$PATH
-export WINEPREFIX=${RUVO_WINEPREFIX:-$build/wineprefix}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-
-# A free display number, so parallel runs do not meet.
-n=90
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-Xvfb :$n -screen 0 1280x1024x24 -screen 1 1024x768x24 +xinerama -nolisten tcp >"$build/xvfb.log" 2>&1 &
-xvfb=$!
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  kill $xvfb >/dev/null 2>&1 || true
-  wait $xvfb 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-export DISPLAY=:$n
-
-if [ ! -f "$WINEPREFIX/.ruvo-ready" ]; then
-  echo "wine-run: creating the Wine prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-  # Wine reports both monitors through Xinerama only while XRandR is off.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.ruvo-ready"
-fi
-wineserver -p
-"$@"
+[ -f "$build/deps/vm/.image-ready" ] || { echo "wine-run: no test machine; run scripts/setup.sh" >&2; exit 1; }
+jobs=$build/vm-jobs
+mkdir -p "$jobs"
+job=$jobs/job-$$.sh
+{
+  echo '#!/bin/sh'
+  echo 'export DISPLAY=:1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=,winedbg.exe="'
+  echo 'Xvfb :1 -screen 0 1280x1024x24 -screen 1 1024x768x24 +xinerama -nolisten tcp >/tmp/xvfb.log 2>&1 &'
+  echo 'for i in $(seq 100); do [ -e /tmp/.X11-unix/X1 ] && break; sleep 0.2; done'
+  echo 'wineserver -p </dev/null >/dev/null 2>&1'
+  # Wine's background processes start here, so they do not hold the command's pipes open.
+  echo 'wine cmd /c exit </dev/null >/dev/null 2>&1'
+  printf 'cd %q\n' "$PWD"
+  printf '%q ' "$@"
+  echo
+  echo 'rc=$?'
+  echo 'wineserver -k'
+  echo 'exit $rc'
+} >"$job"
+bash "$here/scripts/vm-boot.sh" "$here" "$job"

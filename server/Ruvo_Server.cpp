@@ -1,28 +1,75 @@
 // Library entry point: the start steps on load and the end steps, in reverse, on unload.
 #include <windows.h>
 
-#include "ExportGuard.h"
+#include "AllSlidesCore.h"
+#include "LayoutTables.h"
+#include "PngResource.h"
+#include "PresenterFrameUnit.h"
+#include "ProgressStatusUnit.h"
+#include "ServerLifetime.h"
 
 namespace {
 HINSTANCE gModule = nullptr;
-}
+bool gStarted = false;
+}  // namespace
 
 HINSTANCE ServerModule() { return gModule; }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+void ServerStart(HINSTANCE module) {
+  if (gStarted) return;
+  gStarted = true;
+  gModule = module;
+  // The PNG decoder (libpng, linked in) needs no registration before the pictures below.
+
+  // Types unit.
+  LoadLayoutImages(OwnArtwork());
+  // ==> MailboxStart(): the command mailbox's start values go here, right after the layout pictures.
+
+  // All-slides unit.
+  LoadAllSlidesImages(OwnArtwork());
+
+  // Presenter view unit.
+  PresenterFrameUnitStart();
+
+  // ==> Later units join here, in this order: OLE on this thread (export unit), then the empty
+  //     slide-show window list (window-tracking unit).
+}
+
+void ServerEnd() {
+  // ==> Later units' end steps go here, in this order: free the slide-show window list, then
+  //     uninitialise OLE.
+
+  // Progress windows the add-in left behind would outlive the code of their window procedure.
+  FreeExportedProgressForms();
+
+  PresenterFrameUnitEnd();
+  FreeAllSlidesImages();
+
+  // ==> MailboxEnd() frees the Param2 cell here, before the layout pictures; the mailbox's Name
+  //     is released after them.
+  FreeLayoutImages();
+
+  gModule = nullptr;
+  gStarted = false;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   try {
     switch (reason) {
       case DLL_PROCESS_ATTACH:
-        gModule = instance;
+        ServerStart(instance);
         // Threads the host starts or ends later never enter the library.
         DisableThreadLibraryCalls(instance);
         break;
       case DLL_PROCESS_DETACH:
-        gModule = nullptr;
+        // At process exit the system reclaims everything; only an unload must tidy up.
+        if (!reserved) ServerEnd();
         break;
     }
     return TRUE;
   } catch (...) {
-    return FALSE;  // the loader lock is held: no message box here
+    // The loader lock is held: no message box here. A failed load gets its detach call, and the
+    // end steps tidy whatever the start steps did.
+    return FALSE;
   }
 }

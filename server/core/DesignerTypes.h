@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,4 +33,31 @@ struct TDesignerModule {
   std::string PresentationFileName;
   TSlideInfos SlideInfos;
   TSlideShowInfos SlideShowInfos;
+};
+
+struct TDesignerPresentation {
+  std::string PresentationFileName;
+  std::string ModuleFileName;
+  std::string SlideShowName;
+  int32_t ThumbnailSlide = 0;
+};
+
+using TDesignerPresentations = std::vector<TDesignerPresentation>;
+
+// The slot count is fixed here; nothing changes it later.
+struct TDesigner {
+  int32_t MajorVersion = 1;
+  int32_t MinorVersion = 0;
+  TDesignerPresentations Presentations = TDesignerPresentations(15);
+};
+
+// The pending command of the mailbox. Param1 always holds an integer and Param2 always refers to
+// its string cell; the flags record those kinds and nothing reads them.
+struct TCommand {
+  std::string Name;
+  int32_t Id = 0;
+  bool Flag1 = false;
+  int32_t Param1 = 0;
+  bool Flag2 = true;
+  std::unique_ptr<std::string> Param2;
 };

@@ -7,12 +7,19 @@
 #include "RuvoError.h"
 
 TPicture::TPicture(int width, int height, std::vector<uint32_t> pixels, TPictureKind kind)
-    : data_(std::make_shared<const Data>(Data{width, height, kind, std::move(pixels)})) {}
+    : data_(std::make_shared<const Data>(
+          Data{width, height, kind, std::make_shared<const std::vector<uint32_t>>(std::move(pixels))})) {}
+
+TPicture TPicture::NewObject() const {
+  TPicture copy;
+  if (data_) copy.data_ = std::make_shared<const Data>(*data_);
+  return copy;
+}
 
 bool TPicture::SameContent(const TPicture& other) const {
   if (!data_ || !other.data_) return !data_ && !other.data_;
   return data_->width == other.data_->width && data_->height == other.data_->height &&
-         data_->pixels == other.data_->pixels;
+         (SharesPixels(other) || *data_->pixels == *other.data_->pixels);
 }
 
 namespace {

@@ -19,9 +19,12 @@ class TPicture {
   int Height() const { return data_ ? data_->height : 0; }
   TPictureKind Kind() const { return data_ ? data_->kind : TPictureKind::Colour; }
   // Row-major, top row first; each pixel 0xAARRGGBB (bytes B, G, R, A in memory).
-  const uint32_t* Pixels() const { return data_ ? data_->pixels.data() : nullptr; }
-  // Two pictures are the same object when they share their pixels.
+  const uint32_t* Pixels() const { return data_ ? data_->pixels->data() : nullptr; }
+  // A picture object of its own with the same content; the pixels stay shared, never copied.
+  TPicture NewObject() const;
+  // Copies by assignment are the same object; NewObject and separate decodes are not.
   bool SameObject(const TPicture& other) const { return data_ == other.data_; }
+  bool SharesPixels(const TPicture& other) const { return data_ && other.data_ && data_->pixels == other.data_->pixels; }
   bool SameContent(const TPicture& other) const;
 
  private:
@@ -29,7 +32,7 @@ class TPicture {
     int width;
     int height;
     TPictureKind kind;
-    std::vector<uint32_t> pixels;
+    std::shared_ptr<const std::vector<uint32_t>> pixels;
   };
   std::shared_ptr<const Data> data_;
 };

@@ -21,3 +21,18 @@ TEST(Picture, GarbageIsAnError) {
   EXPECT_THROW(DecodePng(junk, sizeof junk), ERuvoError);
   EXPECT_THROW(DecodePng(junk, 0), ERuvoError);
 }
+
+TEST(Picture, NewObjectIsAnotherObjectOverTheSamePixels) {
+  auto png = MakeTestPng(6, 3, 2);
+  TPicture a = DecodePng(png.data(), png.size());
+  TPicture b = a.NewObject();
+  EXPECT_FALSE(a.SameObject(b));
+  EXPECT_TRUE(a.SharesPixels(b));
+  EXPECT_TRUE(a.SameContent(b));
+  EXPECT_EQ(b.Pixels(), a.Pixels());
+  EXPECT_EQ(b.Kind(), a.Kind());
+  a = TPicture();
+  EXPECT_EQ(b.Width(), 6);
+  EXPECT_FALSE(TPicture().NewObject());
+  EXPECT_FALSE(TPicture().SharesPixels(TPicture()));
+}

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds the Windows test machine into $1: a Debian 12 amd64 system with Xvfb and Debian's wine32,
+# which QEMU boots under software emulation. The machines here run a kernel that cannot execute
+# 32-bit x86 code (no 32-bit code segment), so no Wine on the host can run a 32-bit program; the
+# guest's own kernel can.
+set -euo pipefail
+vm=$1
+root=$vm/root
+mirror=http://deb.debian.org/debian
+say() { echo "setup: $*"; }
+mkdir -p "$vm"
+if [ ! -x "$root/usr/bin/Xvfb" ]; then
+  say "bootstrapping the test machine's Debian system (once)"
+  rm -rf "$root"
+  debootstrap --variant=minbase --include=linux-image-amd64,xvfb,procps,kmod,udev bookworm "$root" "$mirror" \
+    >"$vm/debootstrap.log" 2>&1 || { tail -n 20 "$vm/debootstrap.log"; exit 1; }
+fi
+in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+if [ ! -x "$root/usr/lib/wine/wine" ]; then
+  say "installing wine32 in the test machine"
+  cat >"$root/etc/apt/sources.list" <<SRC
+deb $mirror bookworm main
+deb $mirror bookworm-updates main
+deb http://deb.debian.org/debian-security bookworm-security main
+SRC
+  cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+  mount -t proc proc "$root/proc"
+  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
+  in_root dpkg --add-architecture i386
+  in_root apt-get update -q >"$vm/apt.log" 2>&1
+  # Post-install scripts of i386 packages cannot run in this chroot; they have nothing Wine needs.
+  in_root apt-get install -y -q --no-install-recommends wine wine32 libxinerama1:i386 x11-apps \
+    >>"$vm/apt.log" 2>&1 || in_root dpkg --configure -a >>"$vm/apt.log" 2>&1 || true
+  umount "$root/proc"
+  trap - EXIT
+  [ -x "$root/usr/lib/wine/wine" ] || { tail -n 20 "$vm/apt.log"; exit 1; }
+fi
+# Root on a virtio disk, the project shared over 9p.
+printf 'virtio_pci\nvirtio_blk\next4\n' >"$root/etc/initramfs-tools/modules"
+cat >"$root/sbin/ruvo-init" <<'INIT'
+#!/bin/sh
+# Runs the job named on the kernel command line, then powers off.
+mount -t proc proc /proc
+mount -t sysfs sys /sys
+mount -t devtmpfs dev /dev
+mkdir -p /dev/pts /dev/shm
+mount -t devpts devpts /dev/pts
+mount -t tmpfs tmpfs /dev/shm
+mount -t tmpfs tmpfs /tmp
+mount -t tmpfs tmpfs /run
+modprobe 9pnet_virtio
+modprobe 9p
+for arg in $(cat /proc/cmdline); do
+  case $arg in ruvo.share=*) share=${arg#ruvo.share=};; ruvo.job=*) job=${arg#ruvo.job=};; esac
+done
+mkdir -p "$share"
+mount -t 9p -o trans=virtio,version=9p2000.L,msize=1048576 host "$share"
+export HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8
+sh "$job" >"$job.out" 2>&1
+echo $? >"$job.rc"
+sync
+echo o >/proc/sysrq-trigger
+sleep 10
+INIT
+chmod +x "$root/sbin/ruvo-init"
+say "making the test machine's boot files and disk image"
+in_root update-initramfs -u -k all >"$vm/initramfs.log" 2>&1
+cp "$(ls "$root"/boot/vmlinuz-* | tail -n1)" "$vm/vmlinuz"
+cp "$(ls "$root"/boot/initrd.img-* | tail -n1)" "$vm/initrd.img"
+rm -f "$vm/root.img"
+mkfs.ext4 -q -F -d "$root" -L ruvo "$vm/root.img" 6G
+
+say "preparing Wine's prefix inside the test machine (one emulated boot)"
+cat >"$vm/prepare.sh" <<'PREP'
+#!/bin/sh
+export DISPLAY=:1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe="
+Xvfb :1 -screen 0 1280x1024x24 -screen 1 1024x768x24 +xinerama -nolisten tcp >/tmp/xvfb.log 2>&1 &
+for i in $(seq 100); do [ -e /tmp/.X11-unix/X1 ] && break; sleep 0.2; done
+wine wineboot -i
+wineserver -w
+# Wine reports both monitors through Xinerama only while XRandR is off.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f
+wineserver -w
+[ -f /root/.wine/system.reg ]
+PREP
+bash "$(dirname "$0")/vm-boot.sh" --persist "$vm" "$vm/prepare.sh" >"$vm/prepare.log" 2>&1 || {
+  tail -n 20 "$vm/prepare.log"; exit 1; }
+echo ready >"$vm/.image-ready"

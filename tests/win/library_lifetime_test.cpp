@@ -1,0 +1,132 @@
+// The library's start and end steps: run here on this program's own copy of the library's code
+// and artwork, and through the DLL itself for what is visible from outside (the named mutex).
+#include <gtest/gtest.h>
+
+#include "AddIn.h"
+#include "AllSlidesCore.h"
+#include "LayoutTables.h"
+#include "PresenterFrameUnit.h"
+#include "ProgressStatusUnit.h"
+#include "ServerLifetime.h"
+
+namespace {
+bool MutexExists() {
+  HANDLE h = OpenMutexA(SYNCHRONIZE, FALSE, "RuvoPresenter");
+  if (h) CloseHandle(h);
+  return h != nullptr;
+}
+
+void ExpectNothingLeft() {
+  for (int i = 0; i < kScreenSizeCount; ++i) {
+    EXPECT_FALSE(SelectorLayout(1, i).Image) << i;
+    EXPECT_FALSE(SelectorLayout(2, i).Image) << i;
+    EXPECT_FALSE(AllSlidesLayout[i].Image) << i;
+  }
+  EXPECT_EQ(PresenterMutex(), nullptr);
+  EXPECT_EQ(GlobalProgressForm(), nullptr);
+  EXPECT_FALSE(MutexExists());
+}
+
+// Ends the library's steps even when a test stops half way, so later tests start clean.
+class LibraryLifetime : public ::testing::Test {
+ protected:
+  void TearDown() override { ServerEnd(); }
+};
+}  // namespace
+
+TEST_F(LibraryLifetime, StartLoadsEveryLayoutPictureAndEndLeavesNothing) {
+  ASSERT_FALSE(MutexExists());
+  ServerStart(GetModuleHandleA(nullptr));
+  for (int i = 0; i < kScreenSizeCount; ++i) {
+    const TPicture& level1 = SelectorLayout(1, i).Image;
+    const TPicture& level2 = SelectorLayout(2, i).Image;
+    ASSERT_TRUE(level1 && level2) << i;
+    EXPECT_FALSE(level1.SameObject(level2)) << i;
+    EXPECT_TRUE(level1.SameContent(level2)) << i;
+    // One decode per screen size: the second level shares the pixels.
+    EXPECT_TRUE(level1.SharesPixels(level2)) << i;
+    EXPECT_EQ(level1.Height(), SelectorResolutions[i].Height) << i;
+    const TPicture& page = AllSlidesLayout[i].Image;
+    ASSERT_TRUE(page) << i;
+    EXPECT_EQ(page.Width(), SelectorResolutions[i].Width) << i;
+    EXPECT_EQ(page.Height(), SelectorResolutions[i].Height - 80) << i;
+  }
+  EXPECT_EQ(SelectorLayout(1, 5).Image.Width(), 1650);
+  EXPECT_NE(PresenterMutex(), nullptr);
+  EXPECT_TRUE(MutexExists());
+  EXPECT_EQ(ServerModule(), GetModuleHandleA(nullptr));
+
+  ServerEnd();
+  ExpectNothingLeft();
+  EXPECT_EQ(ServerModule(), nullptr);
+}
+
+TEST_F(LibraryLifetime, StartsOncePerLoad) {
+  ServerStart(GetModuleHandleA(nullptr));
+  TPicture first = SelectorLayout(2, 3).Image;
+  HANDLE mutex = PresenterMutex();
+  ServerStart(GetModuleHandleA(nullptr));
+  EXPECT_TRUE(SelectorLayout(2, 3).Image.SameObject(first));
+  EXPECT_EQ(PresenterMutex(), mutex);
+  ServerEnd();
+  ExpectNothingLeft();
+  // A later load starts afresh.
+  ServerStart(GetModuleHandleA(nullptr));
+  EXPECT_TRUE(SelectorLayout(2, 3).Image);
+  EXPECT_FALSE(SelectorLayout(2, 3).Image.SameObject(first));
+  ServerEnd();
+}
+
+TEST_F(LibraryLifetime, EndWithoutStartIsHarmless) {
+  ServerEnd();
+  ExpectNothingLeft();
+}
+
+TEST_F(LibraryLifetime, EndFreesProgressWindowsLeftBehind) {
+  ServerStart(GetModuleHandleA(nullptr));
+  TProgressForm& form = NewExportedProgressForm();
+  SetGlobalProgressForm(&form);
+  HWND window = form.Handle();
+  ASSERT_TRUE(IsWindow(window));
+  ServerEnd();
+  EXPECT_FALSE(IsWindow(window));
+  ExpectNothingLeft();
+}
+
+TEST_F(LibraryLifetime, TheDllHoldsTheMutexWhileLoaded) {
+  ASSERT_FALSE(MutexExists());
+  {
+    TAddIn first;
+    EXPECT_TRUE(MutexExists());
+    {
+      TAddIn second;  // a second load request of the same library
+      EXPECT_EQ(second.Module(), first.Module());
+    }
+    EXPECT_TRUE(MutexExists());
+  }
+  EXPECT_FALSE(MutexExists());
+}
+
+TEST_F(LibraryLifetime, UnloadTakesTheProgressWindowsWithIt) {
+  HWND window = nullptr;
+  {
+    TAddIn addIn;
+    auto create = addIn.Fn<void*(__stdcall*)()>("CreateProgressObject");
+    auto show = addIn.Fn<void(__stdcall*)(void*)>("ShowProgressObject");
+    auto createGlobal = addIn.Fn<void(__stdcall*)()>("CreateProgressForm");
+    void* form = create();
+    ASSERT_NE(form, nullptr);
+    show(form);
+    window = FindWindowA("TRuvoWinControl", "Status");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    createGlobal();
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(FindWindowA("TRuvoWinControl", "Status"), nullptr);
+  // A fresh load can register its window class and make windows again.
+  TAddIn again;
+  void* form = again.Fn<void*(__stdcall*)()>("CreateProgressObject")();
+  EXPECT_NE(form, nullptr);
+  again.Fn<void(__stdcall*)(void*)>("DestroyProgressObject")(form);
+}

@@ -1,0 +1,61 @@
+#include "Application.h"
+
+#include <commctrl.h>
+
+#include "Controls.h"
+
+HINSTANCE ToolkitInstance() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&ToolkitInstance), &module);
+  return module;
+}
+
+void ProcessMessages() {
+  MSG msg;
+  // The wide functions let the system convert for ANSI and Unicode windows alike.
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void InitCommonControlClasses(DWORD classes) {
+  static DWORD done = 0;
+  if ((done & classes) == classes) return;
+  INITCOMMONCONTROLSEX icc{sizeof icc, classes};
+  if (InitCommonControlsEx(&icc)) done |= classes;
+}
+
+namespace {
+const char kClassName[] = "TRuvoWinControl";
+bool gRegistered = false;
+}  // namespace
+
+const char* ToolkitWindowClass() {
+  if (!gRegistered) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = TWinControl::StaticWndProc;
+    wc.hInstance = ToolkitInstance();
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    // A class that survived an earlier load of the library is replaced, not reused.
+    if (!RegisterClassExA(&wc)) {
+      UnregisterClassA(kClassName, wc.hInstance);
+      RegisterClassExA(&wc);
+    }
+    gRegistered = true;
+  }
+  return kClassName;
+}
+
+void UnregisterToolkitWindowClass() {
+  if (gRegistered) UnregisterClassA(kClassName, ToolkitInstance());
+  gRegistered = false;
+}
