@@ -54,7 +54,7 @@ for arg in $(cat /proc/cmdline); do
   case $arg in ruvo.share=*) share=${arg#ruvo.share=};; ruvo.job=*) job=${arg#ruvo.job=};; esac
 done
 mkdir -p "$share"
-mount -t 9p -o trans=virtio,version=9p2000.L,msize=1048576 host "$share"
+mount -t 9p -o trans=virtio,version=9p2000.L,msize=1048576,cache=mmap host "$share"
 export HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8
 sh "$job" >"$job.out" 2>&1
 echo $? >"$job.rc"

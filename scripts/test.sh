@@ -60,7 +60,8 @@ check exports-launcher bash scripts/check-exports.sh "$build/win/bin/Ruvo_Presen
 
 # Everything under Wine shares one desktop and one wineserver.
 cat >"$logs/wine-suite.sh" <<SUITE
-cd "$build/win/bin"
+# Run from a local copy: code pages mapped from the shared folder can read back as zeros.
+rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
 timeout 600 wine ruvo_win_tests.exe >"$logs/win.log" 2>&1
 echo \$? >"$logs/win.rc"
 SUITE
