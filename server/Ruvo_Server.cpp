@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "AllSlidesCore.h"
+#include "CommandMailbox.h"
 #include "LayoutTables.h"
 #include "PngResource.h"
 #include "PresenterFrameUnit.h"
@@ -23,7 +24,7 @@ void ServerStart(HINSTANCE module) {
 
   // Types unit.
   LoadLayoutImages(OwnArtwork());
-  // ==> MailboxStart(): the command mailbox's start values go here, right after the layout pictures.
+  MailboxStart();
 
   // All-slides unit.
   LoadAllSlidesImages(OwnArtwork());
@@ -45,8 +46,7 @@ void ServerEnd() {
   PresenterFrameUnitEnd();
   FreeAllSlidesImages();
 
-  // ==> MailboxEnd() frees the Param2 cell here, before the layout pictures; the mailbox's Name
-  //     is released after them.
+  MailboxEnd();
   FreeLayoutImages();
 
   gModule = nullptr;
