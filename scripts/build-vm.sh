@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Windows test machine into $1: a Debian 12 amd64 system with Xvfb and Debian's wine32,
-# which QEMU boots under software emulation. The machines here run a kernel that cannot execute
+# Builds the Windows test machine into $1: a Debian 12 amd64 system with Debian's wine32 and a
+# headless two-monitor X desktop, which QEMU boots under software emulation. The machines here run a kernel that cannot execute
 # 32-bit x86 code (no 32-bit code segment), so no Wine on the host can run a 32-bit program; the
 # guest's own kernel can.
 set -euo pipefail
@@ -35,6 +35,30 @@ SRC
   trap - EXIT
   [ -x "$root/usr/lib/wine/wine" ] || { tail -n 20 "$vm/apt.log"; exit 1; }
 fi
+# Xvfb stacks all its screens at one origin; Xorg's dummy driver places them side by side as a
+# speaker's two monitors are.
+dummy=$root/usr/lib/xorg/modules/drivers/dummy_drv.so
+if [ ! -f "$dummy" ]; then
+  say "installing the headless X server in the test machine"
+  mount -t proc proc "$root/proc"
+  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
+  in_root apt-get install -y -q --no-install-recommends xserver-xorg-core xserver-xorg-video-dummy \
+    >>"$vm/apt.log" 2>&1 || true
+  umount "$root/proc"
+  trap - EXIT
+  [ -f "$dummy" ] || { tail -n 20 "$vm/apt.log"; exit 1; }
+fi
+cp "$(dirname "$0")/two-monitors.conf" "$root/etc/X11/two-monitors.conf"
+cat >"$root/usr/local/bin/ruvo-desktop" <<'DESKTOP'
+#!/bin/sh
+# Starts display :1, two monitors side by side: 1280x1024 (primary) and 1024x768 right of it.
+Xorg :1 -config two-monitors.conf -noreset -nolisten tcp -logfile /tmp/xorg.log >/tmp/xorg.out 2>&1 &
+for i in $(seq 150); do [ -e /tmp/.X11-unix/X1 ] && exit 0; sleep 0.2; done
+echo "ruvo-desktop: the X server did not start" >&2
+tail -n 20 /tmp/xorg.log >&2
+exit 1
+DESKTOP
+chmod +x "$root/usr/local/bin/ruvo-desktop"
 # Root on a virtio disk, the project shared over 9p.
 printf 'virtio_pci\nvirtio_blk\next4\n' >"$root/etc/initramfs-tools/modules"
 cat >"$root/sbin/ruvo-init" <<'INIT'
@@ -74,15 +98,15 @@ say "preparing Wine's prefix inside the test machine (one emulated boot)"
 cat >"$vm/prepare.sh" <<'PREP'
 #!/bin/sh
 export DISPLAY=:1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe="
-Xvfb :1 -screen 0 1280x1024x24 -screen 1 1024x768x24 +xinerama -nolisten tcp >/tmp/xvfb.log 2>&1 &
-for i in $(seq 100); do [ -e /tmp/.X11-unix/X1 ] && break; sleep 0.2; done
+/usr/local/bin/ruvo-desktop || exit 1
 wine wineboot -i
 wineserver -w
-# Wine reports both monitors through Xinerama only while XRandR is off.
+# Wine reports both monitors through Xinerama only while XRandR is off. No window manager runs,
+# so Wine draws captions and frames itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
 wineserver -w
 [ -f /root/.wine/system.reg ]
 PREP
 bash "$(dirname "$0")/vm-boot.sh" --persist "$vm" "$vm/prepare.sh" >"$vm/prepare.log" 2>&1 || {
   tail -n 20 "$vm/prepare.log"; exit 1; }
-echo ready >"$vm/.image-ready"

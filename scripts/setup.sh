@@ -106,8 +106,12 @@ else
   say "MinGW libpng and libjpeg already built"
 fi
 
-if [ ! -f "$deps/vm/.image-ready" ]; then
+# The image is made again whenever the recipe for it changes.
+recipe=$(cat "$here/scripts/build-vm.sh" "$here/scripts/two-monitors.conf" | sha256sum | cut -d' ' -f1)
+if [ "$(cat "$deps/vm/.image-ready" 2>/dev/null)" != "$recipe" ]; then
+  rm -f "$deps/vm/.image-ready"
   bash "$here/scripts/build-vm.sh" "$deps/vm"
+  echo "$recipe" >"$deps/vm/.image-ready"
 else
   say "Windows test machine already built"
 fi

@@ -138,8 +138,7 @@ TEST_F(UtilsExports, Folders) {
   EXPECT_EQ(folder, std::string(temp).back() == '\\' ? std::string(temp) : std::string(temp) + "\\");
 }
 
-// Xvfb puts both of its heads at the origin of the virtual screen, so the second monitor's place is
-// compared with what the system reports for it.
+// The test desktop has the 1024x768 monitor right of the 1280x1024 primary one.
 TEST_F(UtilsExports, Monitors) {
   auto count = addIn.Fn<int32_t(__stdcall*)()>("GetMonitorCount");
   auto info = addIn.Fn<void(__stdcall*)(int32_t, int32_t*, int32_t*, int32_t*, int32_t*)>("GetMonitorInfo");
@@ -147,10 +146,8 @@ TEST_F(UtilsExports, Monitors) {
   int32_t b[4] = {-1, -1, -1, -1};
   info(1, &b[0], &b[1], &b[2], &b[3]);
   EXPECT_EQ(std::vector<int32_t>(b, b + 4), (std::vector<int32_t>{0, 0, 1280, 1024}));
-  RECT second;
-  ASSERT_TRUE(MonitorBounds(2, second));
   info(2, &b[0], &b[1], &b[2], &b[3]);
-  EXPECT_EQ(std::vector<int32_t>(b, b + 4), (std::vector<int32_t>{second.left, second.top, 1024, 768}));
+  EXPECT_EQ(std::vector<int32_t>(b, b + 4), (std::vector<int32_t>{1280, 0, 1024, 768}));
   for (int32_t none : {0, 3, -1}) {
     int32_t u[4] = {-5, -5, -5, -5};
     info(none, &u[0], &u[1], &u[2], &u[3]);
