@@ -21,7 +21,7 @@ target_include_directories(ruvo_win PUBLIC server/core server)
 target_link_libraries(ruvo_win PUBLIC ruvo_core comdlg32 shell32)
 # The control toolkit, the artwork loader and the units of the library's start steps.
 target_sources(ruvo_win PRIVATE ui/Application.cpp ui/Controls.cpp ui/Font.cpp ui/Form.cpp
-  server/core/PngResource.cpp server/core/ProgressStatusUnit.cpp server/presenter/PresenterFrameUnit.cpp)
+  server/core/OwnModule.cpp server/core/PngResource.cpp server/core/ProgressStatusUnit.cpp server/presenter/PresenterFrameUnit.cpp)
 target_link_libraries(ruvo_win PUBLIC comctl32 msimg32 gdi32)
 
 # Artwork resources; windres finds the PNGs through the include path, CMake does not see them.

@@ -105,6 +105,8 @@ wineserver -w
 # so Wine draws captions and frames itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
+# A crashing program prints its backtrace and ends, instead of waiting on a dialog nobody sees.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
 wineserver -w
 [ -f /root/.wine/system.reg ]
 PREP

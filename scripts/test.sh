@@ -19,7 +19,7 @@ gtest() {
   echo "== $label"
   "$@" >"$logs/$label.log" 2>&1
   local rc=$?
-  grep -E '^\[  (FAILED|PASSED) |^\[ +OK +\]|Failure|FAILED TEST' "$logs/$label.log" | grep -v '^\[ *OK' | tail -n 40
+  grep -E '^\[  (FAILED|PASSED) |^\[ +OK +\]|Failure|FAILED TEST' "$logs/$label.log" | grep -v '^\[ *OK\|^\[ RUN' | tail -n 40
   local p f
   p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$logs/$label.log" | tail -n1)
   f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\{0,1\}, listed below:.*/\1/p' "$logs/$label.log" | tail -n1)

@@ -12,7 +12,7 @@ mkdir -p "$jobs"
 job=$jobs/job-$$.sh
 {
   echo '#!/bin/sh'
-  echo 'export DISPLAY=:1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=,winedbg.exe="'
+  echo 'export DISPLAY=:1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe="'
   echo '/usr/local/bin/ruvo-desktop || exit 1'
   echo 'wineserver -p </dev/null >/dev/null 2>&1'
   # Wine's background processes start here, so they do not hold the command's pipes open.

@@ -4,13 +4,6 @@
 
 #include "Controls.h"
 
-HINSTANCE ToolkitInstance() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ToolkitInstance), &module);
-  return module;
-}
-
 void ProcessMessages() {
   MSG msg;
   // The wide functions let the system convert for ANSI and Unicode windows alike.
@@ -42,7 +35,7 @@ const char* ToolkitWindowClass() {
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = TWinControl::StaticWndProc;
-    wc.hInstance = ToolkitInstance();
+    wc.hInstance = OwnModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
     // A class that survived an earlier load of the library is replaced, not reused.
@@ -56,6 +49,6 @@ const char* ToolkitWindowClass() {
 }
 
 void UnregisterToolkitWindowClass() {
-  if (gRegistered) UnregisterClassA(kClassName, ToolkitInstance());
+  if (gRegistered) UnregisterClassA(kClassName, OwnModule());
   gRegistered = false;
 }

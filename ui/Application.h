@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-// The binary that holds the toolkit's code; its window classes are registered there.
-HINSTANCE ToolkitInstance();
+// The toolkit's window classes are registered in the binary that holds its code, OwnModule().
+#include "OwnModule.h"
 
 // Handles every window message pending for the calling thread, then returns. A quit request met
 // on the way is posted again for the caller's own loop.

@@ -51,7 +51,7 @@ TWinControl::~TWinControl() {
 void TWinControl::CreateHandle(DWORD exStyle, DWORD style, HWND parent, const char* caption, int x, int y, int w,
                                int h) {
   HWND window = CreateWindowExA(exStyle, ToolkitWindowClass(), caption, style, x, y, w, h, parent, nullptr,
-                                ToolkitInstance(), this);
+                                OwnModule(), this);
   if (!window) throw ERuvoError(Format("Cannot create a window (error %lu).", GetLastError()));
   RECT r;
   GetWindowRect(window, &r);
@@ -368,7 +368,7 @@ TNativeControl::~TNativeControl() {
 void TNativeControl::Attached() {
   HWND parent = Parent() ? Parent()->Handle() : nullptr;
   handle_ = CreateWindowExA(0, ClassName(), "", WS_CHILD | (Visible() ? WS_VISIBLE : 0) | Style(), Left(), Top(),
-                            Width(), Height(), parent, nullptr, ToolkitInstance(), nullptr);
+                            Width(), Height(), parent, nullptr, OwnModule(), nullptr);
   if (!handle_) throw ERuvoError(Format("Cannot create a %s control (error %lu).", ClassName(), GetLastError()));
   ParentFontChanged();
   Created();

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <utility>
+
+#include "OwnedHandle.h"
 
 // An RGB colour (0x00BBGGRR) or, with the top bit set, a system colour index.
 using TColor = uint32_t;
@@ -16,32 +17,13 @@ constexpr TColor clBtnShadow = SysColor(COLOR_BTNSHADOW);
 constexpr TColor clWindowText = SysColor(COLOR_WINDOWTEXT);
 inline COLORREF ColorToRGB(TColor c) { return (c & kSystemColor) ? GetSysColor(int(c & 0xFF)) : COLORREF(c); }
 
+struct TDeleteGdiObject {
+  static void Free(HGDIOBJ h) { DeleteObject(h); }
+};
+
 // Owns a pen, brush, font or bitmap and deletes it once.
 template <class H>
-class TGdiObject {
- public:
-  TGdiObject() = default;
-  explicit TGdiObject(H h) : h_(h) {}
-  ~TGdiObject() { Reset(); }
-  TGdiObject(TGdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  TGdiObject& operator=(TGdiObject&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  TGdiObject(const TGdiObject&) = delete;
-  TGdiObject& operator=(const TGdiObject&) = delete;
-  H Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  void Reset() {
-    if (h_) DeleteObject(std::exchange(h_, nullptr));
-  }
-
- private:
-  H h_ = nullptr;
-};
+using TGdiObject = TOwnedHandle<H, TDeleteGdiObject>;
 
 // A memory device context compatible with another one.
 class TMemoryDC {

@@ -3,30 +3,15 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "OwnedHandle.h"
 
-class TKernelHandle {
+struct TCloseKernelHandle {
+  static void Free(HANDLE h) { CloseHandle(h); }
+};
+
+class TKernelHandle : public TOwnedHandle<HANDLE, TCloseKernelHandle> {
  public:
   TKernelHandle() = default;
-  explicit TKernelHandle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-  ~TKernelHandle() { Reset(); }
-  TKernelHandle(TKernelHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-  TKernelHandle& operator=(TKernelHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      h_ = std::exchange(other.h_, nullptr);
-    }
-    return *this;
-  }
-  TKernelHandle(const TKernelHandle&) = delete;
-  TKernelHandle& operator=(const TKernelHandle&) = delete;
-
-  HANDLE Get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  void Reset() {
-    if (h_) CloseHandle(std::exchange(h_, nullptr));
-  }
-
- private:
-  HANDLE h_ = nullptr;
+  // Functions that fail with INVALID_HANDLE_VALUE hold nothing either.
+  explicit TKernelHandle(HANDLE h) : TOwnedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
 };

@@ -13,13 +13,6 @@ TPicture LoadPNGResource(HMODULE module, int32_t id, int32_t type) {
   return DecodePng(static_cast<const uint8_t*>(bytes), size);
 }
 
-HMODULE OwnModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&OwnModule), &module);
-  return module;
-}
-
 TArtworkLoader OwnArtwork() {
   return [](int32_t id) { return LoadPNGResource(OwnModule(), id); };
 }

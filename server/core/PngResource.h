@@ -6,14 +6,12 @@
 #include <cstdint>
 
 #include "LayoutTables.h"
+#include "OwnModule.h"
 #include "Picture.h"
 
 // The decoded picture, or no picture when the resource is missing, empty or cannot be loaded.
 // Raises ERuvoError when the resource's bytes are not a PNG image.
 TPicture LoadPNGResource(HMODULE module, int32_t id, int32_t type = kArtworkResourceType);
-
-// The binary that holds this code: the library in the DLL, the program in the launcher.
-HMODULE OwnModule();
 
 // Loads artwork from OwnModule().
 TArtworkLoader OwnArtwork();

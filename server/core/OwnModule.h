@@ -1,0 +1,6 @@
+// The binary that holds the calling code: the library in the DLL, the program in the launcher.
+#pragma once
+
+#include <windows.h>
+
+HMODULE OwnModule();
