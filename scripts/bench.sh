@@ -23,5 +23,13 @@ cmake --build "$build/native-bench" >/dev/null 2>&1 || {
 echo "native (Linux, g++ -O2):"
 "$build/native-bench/bench_module_read" "$work/slide.png" "$work"
 echo "Windows build under Wine:"
-cp "$build/win/bin/bench_module_read.exe" "$work/"
-bash scripts/wine-run.sh bash -c "cd '$work' && wine bench_module_read.exe slide.png . | tr -d '\r'"
+# From a local copy in the test machine: code mapped from the shared folder can read back as zeros.
+cat >"$work/run.sh" <<RUN
+rm -rf /tmp/bench && mkdir /tmp/bench && cd /tmp/bench
+cp "$build/win/bin/bench_module_read.exe" "$work/slide.png" .
+wine bench_module_read.exe slide.png . >out.txt 2>&1
+rc=\$?
+tr -d '\r' <out.txt
+exit \$rc
+RUN
+bash scripts/wine-run.sh bash "$work/run.sh"

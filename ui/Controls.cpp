@@ -44,7 +44,15 @@ TWinControl::~TWinControl() {
   if (handle_) {
     // Messages sent while the window goes away must not reach a half-destroyed object.
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-    DestroyWindow(std::exchange(handle_, nullptr));
+    HWND window = std::exchange(handle_, nullptr);
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+      DestroyWindow(window);
+    } else {
+      // Only the owning thread can destroy it (the library unloaded from another thread): take
+      // our window procedure out of its path, which may be unloaded next, and let the owner close it.
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
   }
 }
 
@@ -362,7 +370,9 @@ void TBevel::Paint(HDC dc) {
 // ---- TNativeControl
 
 TNativeControl::~TNativeControl() {
-  if (handle_) DestroyWindow(std::exchange(handle_, nullptr));
+  // Another thread's window goes with its parent when that thread closes it.
+  if (handle_ && GetWindowThreadProcessId(handle_, nullptr) == GetCurrentThreadId()) DestroyWindow(handle_);
+  handle_ = nullptr;
 }
 
 void TNativeControl::Attached() {

@@ -68,15 +68,24 @@ int32_t CheckedSize(int64_t n, const char* what) {
   return static_cast<int32_t>(n);
 }
 
-// Streams inflated bytes of one block to a sink, stopping once `size` bytes have come out.
-template <class Sink>
-void InflateBlock(TStream& stream, int32_t offset, int32_t size, Sink sink) {
+}  // namespace
+
+void CheckSlideBlock(TStream& stream, int32_t offset, int32_t size) {
   if (size <= 0) throw ERuvoError(Format("The slide at offset %d has no image data.", offset));
   int64_t fileSize = stream.Size();
   if (offset < 0 || offset >= fileSize)
     throw ERuvoError(Format("The slide offset %d lies outside the module file \"%s\".", offset,
                             stream.Name().c_str()));
-  if (size > (fileSize - offset) * kMaxInflateRatio + 64) throw ERuvoError(zError(Z_DATA_ERROR));
+  // More than the bytes left could ever inflate to: the read would come up short.
+  if (size > (fileSize - offset) * kMaxInflateRatio + 64) throw ERuvoError("Stream read error");
+}
+
+namespace {
+
+// Streams inflated bytes of one block to a sink, stopping once `size` bytes have come out.
+template <class Sink>
+void InflateBlock(TStream& stream, int32_t offset, int32_t size, Sink sink) {
+  CheckSlideBlock(stream, offset, size);
   stream.Seek(offset);
 
   z_stream z;

@@ -32,5 +32,8 @@ TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size);
 // No picture (and the stream untouched) when no entry has that slide number.
 TPicture LoadSlidePictureByKey(TDesignerModule& module, TStream& stream, int32_t slideIndex);
 
+// Fails, before anything is read or written, when a block cannot hold Size bytes at Offset.
+void CheckSlideBlock(TStream& stream, int32_t offset, int32_t size);
+
 // Inflates exactly Size bytes of the block at Offset into dest.
 void ExtractSlideBlock(TStream& stream, TStream& dest, int32_t offset, int32_t size);

@@ -11,6 +11,8 @@ void WriteSlideToFile(TStream& stream, const std::string& sourceFileName, int32_
 }
 
 void ExtractSlideFromFile(TStream& stream, const std::string& destFileName, int32_t offset, int32_t size) {
+  // A block that cannot be read fails before the destination is created over an existing file.
+  CheckSlideBlock(stream, offset, size);
   std::exception_ptr failure;
   {
     TFileStream dest(destFileName, TFileStream::TMode::CreateReadWrite);

@@ -11,14 +11,15 @@ int HexDigit(char c) {
 
 int32_t IniStrToInt(const std::string& text, int32_t def) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    if (text.size() - 2 > 8) return def;
-    uint32_t value = 0;
+    // Leading zeros are fine; only a value beyond 32 bits falls back to the default.
+    uint64_t value = 0;
     for (size_t i = 2; i < text.size(); ++i) {
       int d = HexDigit(text[i]);
       if (d < 0) return def;
-      value = value << 4 | uint32_t(d);
+      value = value << 4 | uint64_t(d);
+      if (value > UINT32_MAX) return def;
     }
-    return int32_t(value);
+    return int32_t(uint32_t(value));
   }
   size_t i = 0;
   bool negative = false;

@@ -23,8 +23,16 @@ bool TPicture::SameContent(const TPicture& other) const {
 }
 
 namespace {
-// Pictures larger than this are refused rather than allocated: far beyond any screen or slide.
+// Pictures larger than this are refused rather than allocated: far beyond any screen or slide,
+// and within what a 32-bit process can hold.
 constexpr png_uint_32 kMaxSide = 16384;
+constexpr uint64_t kMaxPixels = 64u << 20;
+
+// Frees libpng's read state on every way out, a failed allocation included.
+struct TPngImageGuard {
+  png_image& image;
+  ~TPngImageGuard() { png_image_free(&image); }
+};
 }
 
 TPicture DecodePng(const uint8_t* bytes, size_t size) {
@@ -33,21 +41,19 @@ TPicture DecodePng(const uint8_t* bytes, size_t size) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, bytes, size))
     throw ERuvoError(Format("Invalid PNG image: %s", image.message));
+  TPngImageGuard guard{image};
   TPictureKind kind = TPictureKind::Colour;
   if (image.format & PNG_FORMAT_FLAG_COLORMAP)
     kind = TPictureKind::Palette;
   else if (image.format & PNG_FORMAT_FLAG_ALPHA)
     kind = TPictureKind::Alpha;
-  if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide) {
-    png_image_free(&image);
+  if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide ||
+      uint64_t(image.width) * image.height > kMaxPixels) {
     throw ERuvoError(Format("Invalid PNG image: unsupported size %ux%u", image.width, image.height));
   }
   image.format = PNG_FORMAT_BGRA;
   std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-    std::string why = image.message;
-    png_image_free(&image);
-    throw ERuvoError("Invalid PNG image: " + why);
-  }
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    throw ERuvoError(std::string("Invalid PNG image: ") + image.message);
   return TPicture(static_cast<int>(image.width), static_cast<int>(image.height), std::move(pixels), kind);
 }

@@ -12,6 +12,7 @@ TEST(IniInteger, TextRules) {
       {"0xFFFFFFFF", -1},
       {"0x7fffffff", INT32_MAX},
       {"0x123456789", 7},
+      {"0x000000010", 16},  // leading zeros are no overflow
       {"0x", 7},
       {"0xg", 7},
       {"0x-1", 7},

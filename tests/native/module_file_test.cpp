@@ -226,7 +226,7 @@ TEST(SlideBlock, DamagedBlocksFailWithAnError) {
       {"negative Size", good, 0, -5, "no image"},
       {"offset beyond the file", good, 100000, int32_t(png.size()), "outside"},
       {"negative offset", good, -1, int32_t(png.size()), "outside"},
-      {"Size far beyond what the block can hold", good, 0, 0x7FFFFFFF, "data error"},
+      {"Size far beyond what the block can hold", good, 0, 0x7FFFFFFF, "Stream read error"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include "../doubles/TestPng.h"
 #include "Picture.h"
@@ -20,6 +21,23 @@ TEST(Picture, GarbageIsAnError) {
   uint8_t junk[] = {0x89, 'P', 'N', 'G', 1, 2, 3};
   EXPECT_THROW(DecodePng(junk, sizeof junk), ERuvoError);
   EXPECT_THROW(DecodePng(junk, 0), ERuvoError);
+}
+
+// A header that claims more pixels than a 32-bit process can hold is refused before any allocation.
+TEST(Picture, AbsurdSizesAreRefused) {
+  for (uint32_t side : {10000u, 20000u}) {
+    auto png = MakeTestPng(4, 4, 1);
+    for (int i = 0; i < 2; ++i)
+      for (int b = 0; b < 4; ++b) png[16 + 4 * i + b] = uint8_t(side >> (24 - 8 * b));
+    uLong crc = crc32(0, png.data() + 12, 17);  // IHDR's type and data
+    for (int b = 0; b < 4; ++b) png[29 + b] = uint8_t(crc >> (24 - 8 * b));
+    try {
+      DecodePng(png.data(), png.size());
+      ADD_FAILURE() << side;
+    } catch (const ERuvoError& e) {
+      EXPECT_NE(std::string(e.what()).find("unsupported size"), std::string::npos) << e.what();
+    }
+  }
 }
 
 TEST(Picture, NewObjectIsAnotherObjectOverTheSamePixels) {

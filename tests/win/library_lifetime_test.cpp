@@ -130,3 +130,52 @@ TEST_F(LibraryLifetime, UnloadTakesTheProgressWindowsWithIt) {
   EXPECT_NE(form, nullptr);
   again.Fn<void(__stdcall*)(void*)>("DestroyProgressObject")(form);
 }
+
+// The add-in may unload the library from a thread other than the one that made a window: that
+// window must not call into the unloaded code when its own thread handles its messages.
+namespace {
+struct TWindowOwner {
+  HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE unloaded = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  void*(__stdcall* create)() = nullptr;
+  HWND window = nullptr;
+  bool gone = false;
+  ~TWindowOwner() {
+    CloseHandle(made);
+    CloseHandle(unloaded);
+  }
+};
+
+// Makes a progress window, waits for the unload, then handles its messages for a while.
+DWORD WINAPI OwnWindow(void* p) {
+  auto& s = *static_cast<TWindowOwner*>(p);
+  s.create();
+  s.window = FindWindowA("TRuvoWinControl", "Status");
+  SetEvent(s.made);
+  WaitForSingleObject(s.unloaded, INFINITE);
+  MSG msg;
+  for (int i = 0; i < 50 && IsWindow(s.window); ++i) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (IsWindow(s.window)) SendMessageA(s.window, WM_PAINT, 0, 0);
+    Sleep(10);
+  }
+  s.gone = !IsWindow(s.window);
+  return 0;
+}
+}  // namespace
+
+TEST_F(LibraryLifetime, UnloadFromAnotherThreadLeavesNoWindowProcedureBehind) {
+  TWindowOwner shared;
+  HANDLE thread;
+  {
+    TAddIn addIn;
+    shared.create = addIn.Fn<void*(__stdcall*)()>("CreateProgressObject");
+    thread = CreateThread(nullptr, 0, OwnWindow, &shared, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(shared.made, 10000), WAIT_OBJECT_0);
+    ASSERT_NE(shared.window, nullptr);
+  }
+  SetEvent(shared.unloaded);
+  EXPECT_EQ(WaitForSingleObject(thread, 20000), WAIT_OBJECT_0);
+  EXPECT_TRUE(shared.gone);
+  CloseHandle(thread);
+}

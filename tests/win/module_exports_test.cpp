@@ -46,9 +46,14 @@ TEST_F(ModuleExports, NewModuleWritesTheTwentyByteHeader) {
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-// The export's sequence: header with zero entries, blocks, the header again in place.
+// The export's sequence: header with zero entries, blocks, the header again in place. The slide is
+// noise, so its block spans many of the file's buffers and the inflater's chunks.
 TEST_F(ModuleExports, ThreePhaseWriteThenReadBack) {
-  Bytes png = MakeTestPng(64, 48, 7);
+  std::vector<uint32_t> noise(320 * 240);
+  uint32_t x = 12345;
+  for (auto& p : noise) p = 0xFF000000u | ((x = x * 1103515245u + 12345u) >> 8);
+  Bytes png = EncodePng(320, 240, noise);
+  ASSERT_GT(png.size(), 200000u);
   std::string slide = dir.Path("slide.png"), empty = dir.Path("empty.png"), path = dir.Path("abc.ruvo");
   WriteFileBytes(slide, png);
   WriteFileBytes(empty, {});
@@ -77,8 +82,13 @@ TEST_F(ModuleExports, ThreePhaseWriteThenReadBack) {
   Bytes after = ReadFileBytes(path);
   ASSERT_EQ(after.size(), size_t(off2 + 8));
   EXPECT_EQ(Bytes(after.end() - 8, after.end()), (Bytes{0x78, 0xDA, 0x03, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(after[size_t(off)], 0x78);
-  EXPECT_EQ(after[size_t(off) + 1], 0xDA);
+  // The block is level-9 zlib of the picture, untouched by the header written after it.
+  uLongf clen = compressBound(uLong(png.size()));
+  Bytes block(clen);
+  ASSERT_EQ(compress2(block.data(), &clen, png.data(), uLong(png.size()), 9), Z_OK);
+  block.resize(clen);
+  EXPECT_EQ(comp, int32_t(clen));
+  EXPECT_TRUE(std::equal(block.begin(), block.end(), after.begin() + off));
 
   void* r = api.Create();
   void* g = api.OpenFile(path.c_str());
@@ -244,6 +254,11 @@ TEST_F(ModuleExports, FailuresAreShownAndLoseNothing) {
   std::string out = dir.Path("out.png");
   api.Extract(f, out.c_str(), 0, 100);
   EXPECT_EQ(GetFileAttributesA(out.c_str()), INVALID_FILE_ATTRIBUTES);
+  // A block that lies outside the file fails before an existing destination is replaced.
+  std::string kept = dir.Path("kept.png");
+  WriteFileBytes(kept, {1, 2, 3});
+  api.Extract(f, kept.c_str(), 100000, 100);
+  EXPECT_EQ(ReadFileBytes(kept), (Bytes{1, 2, 3}));
   api.CloseFile(f);
 
   // A missing slide picture: the outputs stay as they were.
@@ -264,10 +279,11 @@ TEST_F(ModuleExports, FailuresAreShownAndLoseNothing) {
   api.Destroy(m);
 
   std::vector<std::string> texts = boxes.Texts();
-  ASSERT_EQ(texts.size(), 4u);
+  ASSERT_EQ(texts.size(), 5u);
   EXPECT_NE(texts[0].find("bad.ruvo"), std::string::npos) << texts[0];
   EXPECT_NE(texts[1].find("error"), std::string::npos) << texts[1];
-  EXPECT_EQ(texts[2].rfind("Cannot open file \"", 0), 0u) << texts[2];
-  EXPECT_NE(texts[2].find("missing.png"), std::string::npos) << texts[2];
-  EXPECT_NE(texts[3].find("held.png"), std::string::npos) << texts[3];
+  EXPECT_NE(texts[2].find("outside"), std::string::npos) << texts[2];
+  EXPECT_EQ(texts[3].rfind("Cannot open file \"", 0), 0u) << texts[3];
+  EXPECT_NE(texts[3].find("missing.png"), std::string::npos) << texts[3];
+  EXPECT_NE(texts[4].find("held.png"), std::string::npos) << texts[4];
 }
