@@ -46,6 +46,11 @@ class TDialogDriver {
     WaitForSingleObject(thread_, 20000);
     return found_;
   }
+  // The dialog did not close on its own after the last name.
+  bool Refused() {
+    WaitForSingleObject(thread_, 20000);
+    return refused_;
+  }
 
  private:
   static void Press(HWND dialog, int id) {
@@ -67,15 +72,29 @@ class TDialogDriver {
       Sleep(300);
     }
     if (self->names_.empty()) Press(dialog, IDCANCEL);
-    // Should the dialog refuse, it is cancelled rather than left hanging.
+    // Should the dialog refuse (a message box over it), both are closed rather than left hanging.
     for (int i = 0; i < 500 && IsWindow(dialog); ++i) Sleep(10);
-    if (IsWindow(dialog)) Press(dialog, IDCANCEL);
+    for (int i = 0; i < 50 && IsWindow(dialog); ++i) {
+      self->refused_ = true;
+      EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), CloseBox, LPARAM(dialog));
+      Sleep(100);
+      Press(dialog, IDCANCEL);
+      Sleep(100);
+    }
     return 0;
+  }
+
+  static BOOL CALLBACK CloseBox(HWND window, LPARAM dialog) {
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (window != HWND(dialog) && std::string(cls) == "#32770") PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
   }
 
   std::string title_;
   std::vector<std::string> names_;
   bool found_ = false;
+  bool refused_ = false;
   HANDLE thread_;
 };
 
@@ -233,6 +252,7 @@ TEST_F(UtilsExports, DialogsReturnTheChosenFileOrNothing) {
     std::string want = dir.Path(d.file);
     EXPECT_EQ(run(buffer), int32_t(want.size()));
     EXPECT_TRUE(ok.Found());
+    EXPECT_FALSE(ok.Refused());
     EXPECT_STREQ(buffer, want.c_str());
   }
 }
