@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows test machine into $1: a Debian 12 amd64 system with Debian's wine32 and a
-# headless two-monitor X desktop, which QEMU boots under software emulation. The machines here run a kernel that cannot execute
-# 32-bit x86 code (no 32-bit code segment), so no Wine on the host can run a 32-bit program; the
-# guest's own kernel can.
+# headless two-monitor X desktop, which QEMU boots under software emulation. The machines here run
+# a kernel that cannot execute 32-bit x86 code (no 32-bit code segment), so no Wine on the host can
+# run a 32-bit program; the guest's own kernel can.
 set -euo pipefail
 vm=$1
 root=$vm/root

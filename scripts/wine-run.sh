@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on the Windows test desktop: inside the test machine (see build-vm.sh), a headless
-# X server with two monitors side by side (Xinerama), Debian's wine32 with its prepared prefix, one wineserver for
-# the whole run. The project folder is shared with the machine at the same path, so paths under it
+# X server with two monitors side by side (Xinerama), Debian's wine32 with its prepared prefix, one
+# wineserver for the whole run. The project folder is shared with the machine at the same path, so paths under it
 # mean the same inside. Usage: scripts/wine-run.sh COMMAND [ARGS...]   (run from inside the project)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,4 +24,8 @@ job=$jobs/job-$$.sh
   echo 'wineserver -k'
   echo 'exit $rc'
 } >"$job"
-bash "$here/scripts/vm-boot.sh" "$here" "$job"
+rc=0
+bash "$here/scripts/vm-boot.sh" "$here" "$job" || rc=$?
+# A failed run keeps its job files (and the machine's console) for a look.
+[ "$rc" -ne 0 ] || rm -f "$job" "$job.out" "$job.rc" "$job.console"
+exit "$rc"
