@@ -45,7 +45,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep -q '^Package:'; then
+# grep reads all of it: an early exit would fail apt-cache with SIGPIPE, and the pipe with it.
+if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep '^Package:' >/dev/null; then
   say "installing packages: ${missing[*]:-(source lists only)}"
   $SUDO apt-get update -q >/dev/null
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${packages[@]}" >/dev/null
