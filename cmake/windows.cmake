@@ -10,42 +10,15 @@ set(RUVO_STATIC -static -static-libgcc -static-libstdc++)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# Win32 half of the shared units, compiled once for the DLL and the tests that link them.
-add_library(ruvo_win STATIC
-  server/core/FileStream.cpp
-  server/core/DesignerFileFormatUnit.cpp
-  server/core/ExportGuard.cpp
-  server/core/ProfileIniFile.cpp
-  server/core/UtilsUnit.cpp)
-target_include_directories(ruvo_win PUBLIC server/core server)
-target_link_libraries(ruvo_win PUBLIC ruvo_core comdlg32 shell32)
-# The control toolkit, the artwork loader and the units of the library's start steps.
-target_sources(ruvo_win PRIVATE ui/Application.cpp ui/Controls.cpp ui/Font.cpp ui/Form.cpp
-  server/core/OwnModule.cpp server/core/PngResource.cpp server/core/ProgressStatusUnit.cpp server/presenter/PresenterFrameUnit.cpp)
-target_link_libraries(ruvo_win PUBLIC comctl32 msimg32 gdi32)
-
 # Artwork resources; windres finds the PNGs through the include path, CMake does not see them.
-file(GLOB artwork CONFIGURE_DEPENDS resources/artwork/*.png)
-set_source_files_properties(resources/Ruvo_Server.rc resources/Ruvo_Presenter.rc tests/win/ruvo_win_tests.rc
-  PROPERTIES OBJECT_DEPENDS "${artwork}")
+file(GLOB artwork CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/artwork/*.png)
+set_source_files_properties(resources/Ruvo_Server.rc tests/win/ruvo_win_tests.rc PROPERTIES OBJECT_DEPENDS "${artwork}")
 
-add_library(Ruvo_Server SHARED
-  server/Ruvo_Server.cpp
-  server/ModuleExports.cpp
-  server/MailboxExports.cpp
-  server/DesignerExports.cpp
-  server/UtilsExports.cpp
-  server/Ruvo_Server.def)
-set_target_properties(Ruvo_Server PROPERTIES PREFIX "" OUTPUT_NAME Ruvo_Server)
-target_sources(Ruvo_Server PRIVATE server/ProgressExports.cpp resources/Ruvo_Server.rc)
-target_include_directories(Ruvo_Server PRIVATE resources)
-target_link_libraries(Ruvo_Server PRIVATE ruvo_win)
-target_link_options(Ruvo_Server PRIVATE ${RUVO_STATIC} -Wl,--enable-stdcall-fixup)
-
-add_executable(Ruvo_Presenter WIN32 launcher/Ruvo_Presenter.cpp)
-target_sources(Ruvo_Presenter PRIVATE resources/Ruvo_Presenter.rc)
-target_include_directories(Ruvo_Presenter PRIVATE resources)
-target_link_options(Ruvo_Presenter PRIVATE ${RUVO_STATIC})
+add_subdirectory(win)
+add_subdirectory(ui)
+add_subdirectory(screens)
+add_subdirectory(server)
+add_subdirectory(launcher)
 
 # GoogleTest from Debian's sources, cross-built.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -56,8 +29,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp)
 # The mailbox readers are linked in as well, so that a test can post and read one mailbox.
 add_executable(ruvo_win_tests ${win_tests} tests/doubles/AddIn.cpp server/MailboxExports.cpp)
-target_include_directories(ruvo_win_tests PRIVATE tests/doubles tests/win)
-target_link_libraries(ruvo_win_tests PRIVATE ruvo_win gtest gtest_main)
+target_include_directories(ruvo_win_tests PRIVATE tests/doubles tests/win server)
+target_link_libraries(ruvo_win_tests PRIVATE ruvo_screens gtest gtest_main)
 target_link_options(ruvo_win_tests PRIVATE ${RUVO_STATIC})
 # The library's start and end steps with its artwork, so a test can run them in its own process,
 # and the progress exports, so a test can look inside the forms they make.

@@ -2,7 +2,7 @@
 // index outside the slots, or a null handle, makes a call do nothing.
 #include <memory>
 
-#include "DesignerFileCore.h"
+#include "DesignerFile.h"
 #include "ExportGuard.h"
 #include "ExportStrings.h"
 #include "ProfileIniFile.h"

@@ -3,7 +3,7 @@
 // (outputs untouched) rather than write into memory that is not the module's.
 #include <memory>
 
-#include "DesignerFileFormatUnit.h"
+#include "ModuleFiles.h"
 #include "ExportGuard.h"
 #include "ExportStrings.h"
 #include "FileStream.h"

@@ -1,7 +1,7 @@
 // Library entry point: the start steps on load and the end steps, in reverse, on unload.
 #include <windows.h>
 
-#include "AllSlidesCore.h"
+#include "AllSlidesLayout.h"
 #include "CommandMailbox.h"
 #include "LayoutTables.h"
 #include "PngResource.h"

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "DesignerFileFormatCore.h"
+#include "ModuleFormat.h"
 #include "RuvoError.h"
 
 #ifdef _WIN32

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "DesignerFileFormatCore.h"
+#include "ModuleFormat.h"
 #include "RuvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "AllSlidesCore.h"
+#include "AllSlidesLayout.h"
 #include "LayoutTables.h"
 
 namespace {

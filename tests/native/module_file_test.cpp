@@ -2,7 +2,7 @@
 #include <zlib.h>
 
 #include "../doubles/TestPng.h"
-#include "DesignerFileFormatCore.h"
+#include "ModuleFormat.h"
 #include "RuvoError.h"
 
 namespace {

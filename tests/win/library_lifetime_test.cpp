@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AddIn.h"
-#include "AllSlidesCore.h"
+#include "AllSlidesLayout.h"
 #include "LayoutTables.h"
 #include "PresenterFrameUnit.h"
 #include "ProgressStatusUnit.h"

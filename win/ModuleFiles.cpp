@@ -1,4 +1,4 @@
-#include "DesignerFileFormatUnit.h"
+#include "ModuleFiles.h"
 
 #include <exception>
 

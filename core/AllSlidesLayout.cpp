@@ -1,4 +1,4 @@
-#include "AllSlidesCore.h"
+#include "AllSlidesLayout.h"
 
 TAllSlidesLayout AllSlidesLayout[kScreenSizeCount] = {
     {60, 9, 130, 153, 120, 90, 9, 6, 3001, {}},  {103, 9, 130, 153, 120, 90, 9, 4, 3002, {}},

@@ -1,5 +1,5 @@
 // Module file operations over a seekable stream: the header, the compressed slide blocks and the
-// lookup of slide entries. Opening files is left to the caller (DesignerFileFormatUnit).
+// lookup of slide entries. Opening files is left to the caller (ModuleFiles).
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "DesignerFileFormatCore.h"
+#include "ModuleFormat.h"
 
 // Appends the source file (opened without sharing) as a compressed block at the stream's position.
 void WriteSlideToFile(TStream& stream, const std::string& sourceFileName, int32_t& offset, int32_t& size,

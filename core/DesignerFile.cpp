@@ -1,4 +1,4 @@
-#include "DesignerFileCore.h"
+#include "DesignerFile.h"
 
 namespace {
 const char kSettings[] = "Settings";

@@ -1,4 +1,4 @@
-#include "DesignerFileFormatCore.h"
+#include "ModuleFormat.h"
 
 #include <zlib.h>
 
