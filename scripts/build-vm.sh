@@ -27,7 +27,11 @@ SRC
   mount -t proc proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT
   in_root dpkg --add-architecture i386
-  in_root apt-get update -q >"$vm/apt.log" 2>&1
+  # A mirror caught mid-sync fails an index now and then: try again, then go on with what came.
+  for try in 1 2 3; do
+    in_root apt-get update -q >"$vm/apt.log" 2>&1 && break
+    sleep 20
+  done
   # Post-install scripts of i386 packages cannot run in this chroot; they have nothing Wine needs.
   in_root apt-get install -y -q --no-install-recommends wine wine32 libxinerama1:i386 x11-apps \
     >>"$vm/apt.log" 2>&1 || in_root dpkg --configure -a >>"$vm/apt.log" 2>&1 || true

@@ -48,7 +48,11 @@ done
 # grep reads all of it: an early exit would fail apt-cache with SIGPIPE, and the pipe with it.
 if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep '^Package:' >/dev/null; then
   say "installing packages: ${missing[*]:-(source lists only)}"
-  $SUDO apt-get update -q >/dev/null
+  # A mirror caught mid-sync fails an index now and then: try again, then go on with what came.
+  for try in 1 2 3; do
+    $SUDO apt-get update -q >/dev/null && break
+    sleep 20
+  done
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${packages[@]}" >/dev/null
 else
   say "apt packages already installed"
