@@ -34,7 +34,8 @@ target_link_libraries(ruvo_win_tests PRIVATE ruvo_screens gtest gtest_main)
 target_link_options(ruvo_win_tests PRIVATE ${RUVO_STATIC})
 # The library's start and end steps with its artwork, so a test can run them in its own process,
 # and the progress exports, so a test can look inside the forms they make.
-target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/ProgressExports.cpp tests/win/ruvo_win_tests.rc)
+target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/ProgressExports.cpp server/PresenterExports.cpp
+  tests/win/ruvo_win_tests.rc)
 target_include_directories(ruvo_win_tests PRIVATE resources)
 add_dependencies(ruvo_win_tests Ruvo_Server Ruvo_Presenter)
 

@@ -67,7 +67,7 @@ cat >"$logs/wine-suite.sh" <<SUITE
 rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
 timeout 600 wine ruvo_win_tests.exe >"$logs/wine-tests.log" 2>&1
 rc=\$?
-mkdir -p "$build/screenshots" && cp /tmp/bin/*.bmp "$build/screenshots/" 2>/dev/null
+mkdir -p "$build/screenshots" && cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null
 echo \$rc >"$logs/wine-tests.rc"
 SUITE
 bash scripts/wine-run.sh bash "$logs/wine-suite.sh" >"$logs/wine-run.log" 2>&1 || cat "$logs/wine-run.log"

@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include "AllSlidesLayout.h"
+#include "Application.h"
 #include "CommandMailbox.h"
 #include "LayoutTables.h"
 #include "PngResource.h"
+#include "PresenterExports.h"
 #include "PresenterFrameUnit.h"
 #include "ProgressStatusUnit.h"
 #include "ServerLifetime.h"
@@ -40,7 +42,9 @@ void ServerEnd() {
   // ==> Later units' end steps go here, in this order: free the slide-show window list, then
   //     uninitialise OLE.
 
-  // Progress windows the add-in left behind would outlive the code of their window procedure.
+  // Windows the add-in left behind would outlive the code of their window procedure.
+  FreePresenterWindow();
+  DisposePending();
   FreeExportedProgressForms();
 
   PresenterFrameUnitEnd();

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "Controls.h"
 
 void ProcessMessages() {
@@ -51,4 +53,44 @@ const char* ToolkitWindowClass() {
 void UnregisterToolkitWindowClass() {
   if (gRegistered) UnregisterClassA(kClassName, OwnModule());
   gRegistered = false;
+}
+
+namespace {
+int gDispatchDepth = 0;
+std::vector<std::unique_ptr<TControl>>& Pending() {
+  static std::vector<std::unique_ptr<TControl>> pending;
+  return pending;
+}
+}  // namespace
+
+TDispatchScope::TDispatchScope() { ++gDispatchDepth; }
+
+TDispatchScope::~TDispatchScope() {
+  if (--gDispatchDepth == 0) DisposePending();
+}
+
+bool TDispatchScope::Active() { return gDispatchDepth > 0; }
+
+void DisposeWhenIdle(std::unique_ptr<TControl> control) {
+  if (!control) return;
+  if (gDispatchDepth > 0) {
+    Pending().push_back(std::move(control));
+    return;
+  }
+  control.reset();
+}
+
+void DisposePending() {
+  // Freeing one may queue another (a window's children): run until none is left.
+  int saved = gDispatchDepth;
+  gDispatchDepth = 0;
+  while (!Pending().empty()) {
+    std::vector<std::unique_ptr<TControl>> batch = std::move(Pending());
+    Pending().clear();
+    try {
+      batch.clear();
+    } catch (...) {
+    }
+  }
+  gDispatchDepth = saved;
 }

@@ -1,29 +1,57 @@
 #include "Controls.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "Application.h"
 #include "ExportGuard.h"
 #include "RuvoError.h"
+#include "Timer.h"
 
 // ---- TControl
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  PlaceBy({left, top, width, height});
+  TakeAnchorRule();
+}
+
+void TControl::PlaceBy(const TBounds& b) {
+  if (b == Bounds()) return;
   Invalidate();
-  left_ = left, top_ = top, width_ = width, height_ = height;
+  left_ = b.Left, top_ = b.Top, width_ = b.Width, height_ = b.Height;
   BoundsChanged();
   Invalidate();
 }
 
+void TControl::TakeAnchorRule() {
+  int w = parent_ ? parent_->ClientWidth() : 0, h = parent_ ? parent_->ClientHeight() : 0;
+  rule_ = MakeAnchorRule(rule_.Anchors, Bounds(), w, h);
+}
+
+void TControl::SetAnchors(TAnchors anchors) {
+  rule_.Anchors = anchors;
+  TakeAnchorRule();
+}
+
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
+  if (!visible && parent_) {
+    // A hidden control lets go of the mouse; its release is delivered now.
+    if (parent_->pressed_ == this) parent_->CancelPress();
+    if (parent_->hover_ == this) parent_->SetHover(nullptr);
+  }
   visible_ = visible;
   VisibleChanged();
   if (Windowless() && parent_ && parent_->Handle()) {
     RECT r{left_, top_, left_ + width_, top_ + height_};
     InvalidateRect(parent_->Handle(), &r, FALSE);
   }
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c; c = c->parent_)
+    if (!c->visible_) return false;
+  return true;
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -37,9 +65,18 @@ void TControl::Invalidate() {
   InvalidateRect(parent_->Handle(), &r, FALSE);
 }
 
+TShiftState CurrentShiftState() {
+  TShiftState s = 0;
+  if (GetKeyState(VK_SHIFT) & 0x8000) s |= ssShift;
+  if (GetKeyState(VK_CONTROL) & 0x8000) s |= ssCtrl;
+  if (GetKeyState(VK_MENU) & 0x8000) s |= ssAlt;
+  return s;
+}
+
 // ---- TWinControl
 
 TWinControl::~TWinControl() {
+  pressed_ = hover_ = nullptr;
   controls_.clear();
   if (handle_) {
     // Messages sent while the window goes away must not reach a half-destroyed object.
@@ -58,15 +95,28 @@ TWinControl::~TWinControl() {
 
 void TWinControl::CreateHandle(DWORD exStyle, DWORD style, HWND parent, const char* caption, int x, int y, int w,
                                int h) {
-  HWND window = CreateWindowExA(exStyle, ToolkitWindowClass(), caption, style, x, y, w, h, parent, nullptr,
-                                OwnModule(), this);
+  HWND window =
+      CreateWindowExA(exStyle, ToolkitWindowClass(), caption, style, x, y, w, h, parent, nullptr, OwnModule(), this);
   if (!window) throw ERuvoError(Format("Cannot create a window (error %lu).", GetLastError()));
   RECT r;
   GetWindowRect(window, &r);
+  // A child's bounds are within its parent.
+  if (style & WS_CHILD) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
 }
 
 LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TDispatchScope scope;
+  // A paint or a timer tick that fails leaves its place as it was: a message box there would
+  // come back with every paint or tick.
+  if (msg == WM_PAINT || msg == WM_TIMER) {
+    try {
+      return Dispatch(window, msg, wParam, lParam);
+    } catch (...) {
+      if (msg == WM_PAINT) ValidateRect(window, nullptr);
+      return 0;
+    }
+  }
   RUVO_GUARDED(0, return Dispatch(window, msg, wParam, lParam);)
 }
 
@@ -94,10 +144,145 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       PaintWindow();
       return 0;
     case WM_SIZE:
-      AlignControls();
+      Resized();
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      MouseDown(TMouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      MouseDown(TMouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      MouseDown(TMouseButton::Middle, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      MouseUp(TMouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      MouseUp(TMouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      MouseUp(TMouseButton::Middle, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(lParam);
+      return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      if (!pressed_) SetHover(nullptr);
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Capture taken away mid-press (a dialog, another window): release the pressed look.
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != handle_) CancelPress();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && SetCursorFor()) return TRUE;
+      break;
+    case WM_TIMER:
+      for (TTimer* timer : timers_)
+        if (reinterpret_cast<WPARAM>(timer) == wParam) {
+          timer->Tick();
+          return 0;
+        }
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      PreviewKey(handle_, msg, wParam);
+      break;
+    case WM_COMMAND:
+      if (lParam) {
+        for (auto& control : controls_) {
+          auto* native = dynamic_cast<TNativeControl*>(control.get());
+          if (native && native->Handle() == reinterpret_cast<HWND>(lParam)) {
+            native->Command(HIWORD(wParam));
+            return 0;
+          }
+        }
+      }
+      if (DialogCommand(LOWORD(wParam))) return 0;
       break;
   }
   return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+void TWinControl::PreviewKey(HWND window, UINT msg, WPARAM key) {
+  HWND root = GetAncestor(window, GA_ROOT);
+  auto* form = root ? reinterpret_cast<TWinControl*>(GetWindowLongPtrA(root, GWLP_USERDATA)) : nullptr;
+  // Only the toolkit's own windows carry an object; the class tells them apart from others.
+  char cls[64] = "";
+  if (!form || !GetClassNameA(root, cls, sizeof cls) || lstrcmpA(cls, ToolkitWindowClass()) != 0) return;
+  form->KeyEvent(msg, WORD(key), CurrentShiftState());
+}
+
+TControl* TWinControl::ControlAt(int x, int y) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = it->get();
+    if (!c->Windowless() || !c->visible_) continue;
+    if (x >= c->left_ && x < c->left_ + c->width_ && y >= c->top_ && y < c->top_ + c->height_) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::MouseDown(TMouseButton button, LPARAM pos) {
+  if (pressed_) return;  // a second button while one is held changes nothing
+  TControl* target = ControlAt(GET_X_LPARAM(pos), GET_Y_LPARAM(pos));
+  if (!target) return;
+  pressed_ = target;
+  pressedButton_ = button;
+  SetCapture(handle_);
+  if (target->OnMouseDown) target->OnMouseDown(*target, button);
+}
+
+void TWinControl::MouseUp(TMouseButton button, LPARAM pos) {
+  if (!pressed_ || button != pressedButton_) return;
+  TControl* target = std::exchange(pressed_, nullptr);
+  if (GetCapture() == handle_) ReleaseCapture();
+  if (target->OnMouseUp) target->OnMouseUp(*target, button);
+  // The handler may have hidden, moved or removed controls: look again before the click.
+  int x = GET_X_LPARAM(pos), y = GET_Y_LPARAM(pos);
+  if (button != TMouseButton::Left) return;
+  for (auto& control : controls_) {
+    if (control.get() != target) continue;
+    bool over = x >= target->left_ && x < target->left_ + target->width_ && y >= target->top_ &&
+                y < target->top_ + target->height_;
+    if (over && target->visible_ && target->OnClick) target->OnClick(*target);
+    return;
+  }
+}
+
+void TWinControl::CancelPress() {
+  TControl* target = std::exchange(pressed_, nullptr);
+  if (!target) return;
+  if (GetCapture() == handle_) ReleaseCapture();
+  if (target->OnMouseUp) target->OnMouseUp(*target, pressedButton_);
+}
+
+void TWinControl::MouseMove(LPARAM pos) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
+    trackingLeave_ = TrackMouseEvent(&tme) != FALSE;
+  }
+  SetHover(ControlAt(GET_X_LPARAM(pos), GET_Y_LPARAM(pos)));
+}
+
+void TWinControl::SetHover(TControl* control) {
+  if (control == hover_) return;
+  TControl* old = std::exchange(hover_, control);
+  if (old && old->OnMouseLeave) old->OnMouseLeave(*old);
+  // The leave handler may have changed the controls; the new one is looked up again on the next move.
+  if (hover_ == control && control && control->OnMouseEnter) control->OnMouseEnter(*control);
+}
+
+bool TWinControl::SetCursorFor() {
+  POINT p;
+  if (!GetCursorPos(&p) || !ScreenToClient(handle_, &p)) return false;
+  TControl* c = ControlAt(p.x, p.y);
+  if (!c || c->Cursor == TCursor::Default) return false;
+  SetCursor(LoadCursor(nullptr, IDC_HAND));
+  return true;
 }
 
 void TWinControl::PaintWindow() {
@@ -120,24 +305,58 @@ void TWinControl::PaintWindow() {
     TSavedDC saved(buffer.Get());
     SetViewportOrgEx(buffer.Get(), r.left, r.top, nullptr);
     IntersectClipRect(buffer.Get(), 0, 0, control->width_, control->height_);
-    control->Paint(buffer.Get());
+    // One control that cannot draw leaves its place empty; the others still draw.
+    try {
+      control->Paint(buffer.Get());
+    } catch (...) {
+    }
   }
   BitBlt(paint.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.Get(), area.left,
          area.top, SRCCOPY);
 }
 
-void TWinControl::AlignControls() {
-  for (auto& control : controls_)
-    if (control->align_ == TAlign::Client) control->SetBounds(0, 0, ClientWidth(), ClientHeight());
+void TWinControl::Resized() {
+  int w = ClientWidth(), h = ClientHeight();
+  for (auto& control : controls_) {
+    if (control->align_ == TAlign::Client)
+      control->PlaceBy({0, 0, w, h});
+    else
+      control->PlaceBy(AnchoredBounds(control->rule_, control->Bounds(), w, h));
+  }
+  if (OnResize) OnResize(*this);
 }
 
 void TWinControl::Adopt(std::unique_ptr<TControl> control) {
   control->parent_ = this;
   TControl& added = *control;
   controls_.push_back(std::move(control));
-  added.Attached();
+  // A windowed control needs its parent's window; it gets its own once that exists.
+  if (handle_ || added.Windowless()) added.Attached();
+  added.TakeAnchorRule();
   added.SetAlign(added.align_);
   added.Invalidate();
+}
+
+void TWinControl::AttachChildren() {
+  for (auto& control : controls_) {
+    if (!control->Windowless()) control->Attached();
+    control->TakeAnchorRule();
+    control->SetAlign(control->align_);
+  }
+}
+
+std::unique_ptr<TControl> TWinControl::Extract(TControl& control) {
+  for (auto it = controls_.begin(); it != controls_.end(); ++it) {
+    if (it->get() != &control) continue;
+    if (pressed_ == &control) CancelPress();
+    if (hover_ == &control) hover_ = nullptr;
+    control.Invalidate();
+    std::unique_ptr<TControl> out = std::move(*it);
+    controls_.erase(it);
+    out->parent_ = nullptr;
+    return out;
+  }
+  return nullptr;
 }
 
 void TWinControl::SetColor(TColor color) {
@@ -187,7 +406,9 @@ void TWinControl::BoundsChanged() {
 }
 
 void TWinControl::VisibleChanged() {
-  if (handle_) ShowWindow(handle_, Visible() ? SW_SHOW : SW_HIDE);
+  if (!handle_) return;
+  if (!Visible()) CancelPress();
+  ShowWindow(handle_, Visible() ? SW_SHOW : SW_HIDE);
 }
 
 // ---- TGraphicControl
@@ -206,13 +427,30 @@ HFONT TGraphicControl::FontFor(const TFontSpec* own, TGdiObject<HFONT>& cache, T
 void TLabel::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
+  FitText();
   Invalidate();
 }
 
 void TLabel::SetFont(const TFontSpec& font) {
   font_ = font;
   hasFont_ = true;
+  FitText();
   Invalidate();
+}
+
+void TLabel::SetAutoSize(bool on) {
+  autoSize_ = on;
+  FitText();
+}
+
+void TLabel::FitText() {
+  if (!autoSize_) return;
+  TClientDC screen(nullptr);
+  TSelect font(screen.Get(), FontFor(hasFont_ ? &font_ : nullptr, fontHandle_, fontHandleSpec_));
+  RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+  UINT flags = DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | (showAccelChar_ ? 0 : DT_NOPREFIX);
+  DrawTextA(screen.Get(), caption_.empty() ? " " : caption_.c_str(), -1, &r, flags);
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }
 
 const TFontSpec& TLabel::Font() const {
@@ -232,6 +470,7 @@ void TLabel::SetLayout(TTextLayout l) {
 
 void TLabel::SetWordWrap(bool on) {
   wordWrap_ = on;
+  FitText();
   Invalidate();
 }
 
@@ -352,6 +591,12 @@ void TBevel::SetStyle(TBevelStyle style) {
 }
 
 void TBevel::Paint(HDC dc) {
+  if (style_ == TBevelStyle::SoftRaised || style_ == TBevelStyle::Etched) {
+    RECT r{0, 0, Width(), Height()};
+    UINT edge = style_ == TBevelStyle::Etched ? EDGE_ETCHED : BDR_RAISEDINNER;
+    DrawEdge(dc, &r, edge, BF_RECT | (style_ == TBevelStyle::SoftRaised ? BF_SOFT : 0));
+    return;
+  }
   TColor light = style_ == TBevelStyle::Raised ? clBtnHighlight : clBtnShadow;
   TColor dark = style_ == TBevelStyle::Raised ? clBtnShadow : clBtnHighlight;
   int right = Width() - 1, bottom = Height() - 1;
@@ -371,17 +616,55 @@ void TBevel::Paint(HDC dc) {
 
 TNativeControl::~TNativeControl() {
   // Another thread's window goes with its parent when that thread closes it.
-  if (handle_ && GetWindowThreadProcessId(handle_, nullptr) == GetCurrentThreadId()) DestroyWindow(handle_);
+  if (handle_ && GetWindowThreadProcessId(handle_, nullptr) == GetCurrentThreadId()) {
+    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+  }
   handle_ = nullptr;
 }
 
 void TNativeControl::Attached() {
   HWND parent = Parent() ? Parent()->Handle() : nullptr;
-  handle_ = CreateWindowExA(0, ClassName(), "", WS_CHILD | (Visible() ? WS_VISIBLE : 0) | Style(), Left(), Top(),
-                            Width(), Height(), parent, nullptr, OwnModule(), nullptr);
+  handle_ = CreateWindowExA(0, ClassName(), caption_.c_str(),
+                            WS_CHILD | (Visible() ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED) | Style(), Left(),
+                            Top(), Width(), Height(), parent, nullptr, OwnModule(), nullptr);
   if (!handle_) throw ERuvoError(Format("Cannot create a %s control (error %lu).", ClassName(), GetLastError()));
+  SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  oldProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TNativeControl::SubclassProc)));
   ParentFontChanged();
   Created();
+}
+
+LRESULT CALLBACK TNativeControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TNativeControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  WNDPROC old = self ? self->oldProc_ : &DefWindowProcA;
+  if (msg == WM_KEYDOWN || msg == WM_KEYUP) {
+    TDispatchScope scope;
+    try {
+      TWinControl::PreviewKey(window, msg, wParam);
+    } catch (...) {
+    }
+  }
+  if (msg == WM_NCDESTROY && self) {
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->handle_ = nullptr;
+  }
+  return CallWindowProcA(old, window, msg, wParam, lParam);
+}
+
+std::string TNativeControl::Caption() const { return caption_; }
+
+void TNativeControl::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (handle_) SetWindowTextA(handle_, caption_.c_str());
+}
+
+void TNativeControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (handle_) EnableWindow(handle_, enabled);
 }
 
 void TNativeControl::ParentFontChanged() {

@@ -5,19 +5,24 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "AnchorLayout.h"
 #include "Font.h"
 #include "Gdi.h"
 #include "ImageRect.h"
 #include "Picture.h"
 
 class TWinControl;
+class TTimer;
 
 enum class TAlign { None, Client };
+enum class TMouseButton { Left, Right, Middle };
+enum class TCursor { Default, HandPoint };
 
 class TControl {
  public:
@@ -29,15 +34,35 @@ class TControl {
   int Top() const { return top_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
+  TBounds Bounds() const { return {left_, top_, width_, height_}; }
+  // Placing a control by program also takes its anchor distances anew.
   void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
+  void SetTop(int top) { SetBounds(left_, top, width_, height_); }
+  void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
+  TAnchors Anchors() const { return rule_.Anchors; }
+  void SetAnchors(TAnchors anchors);
   TWinControl* Parent() const { return parent_; }
+  // True when this control and every window up to the top-level one are visible.
+  bool Showing() const;
 
   // State the screens keep on a control; the control itself never reads it.
   int32_t Tag = 0;
+
+  // Mouse events. A visible control takes the mouse over its bounds whether or not it has
+  // handlers; a click is a left press and release over the same control.
+  std::function<void(TControl&)> OnClick;
+  std::function<void(TControl&, TMouseButton)> OnMouseDown;
+  std::function<void(TControl&, TMouseButton)> OnMouseUp;
+  std::function<void(TControl&)> OnMouseEnter;
+  std::function<void(TControl&)> OnMouseLeave;
+  TCursor Cursor = TCursor::Default;
 
   // Marks the control's area for the next paint of its window.
   virtual void Invalidate();
@@ -54,11 +79,21 @@ class TControl {
 
  private:
   friend class TWinControl;
+  void PlaceBy(const TBounds& b);  // moves without taking new anchor distances
+  void TakeAnchorRule();
+
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   TAlign align_ = TAlign::None;
+  TAnchorRule rule_;
 };
+
+// Key state of a key event: which of Shift, Ctrl and Alt were held.
+enum TShiftFlag : uint8_t { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
+using TShiftState = uint8_t;
+// The modifier keys held now, as the calling thread's key state records them.
+TShiftState CurrentShiftState();
 
 // A control with a window of its own that holds further controls.
 class TWinControl : public TControl {
@@ -80,12 +115,24 @@ class TWinControl : public TControl {
     Adopt(std::move(control));
     return ref;
   }
+  // Places a control made elsewhere on this window, which then owns it.
+  template <class T>
+  T& Insert(std::unique_ptr<T> control) {
+    T& ref = *control;
+    Adopt(std::move(control));
+    return ref;
+  }
+  // Takes a control off this window and hands it to the caller, who frees it.
+  std::unique_ptr<TControl> Extract(TControl& control);
 
   void Invalidate() override;
   // Paints the window and all its controls now, without waiting for the message loop.
   void Repaint();
   int ClientWidth() const;
   int ClientHeight() const;
+
+  // Called after every change of the window's size, once anchors and alignment have been applied.
+  std::function<void(TWinControl&)> OnResize;
 
   // The window procedure of every toolkit window: binds the object at WM_NCCREATE, then forwards.
   static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -97,18 +144,44 @@ class TWinControl : public TControl {
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void BoundsChanged() override;
   void VisibleChanged() override;
+  // Makes the windows of controls added before this window had one, and takes their anchor
+  // distances against its size.
+  void AttachChildren();
+  // A key pressed (WM_KEYDOWN) or released (WM_KEYUP) in this window or in one of its controls;
+  // the top-level form's preview.
+  virtual void KeyEvent(UINT, WORD, TShiftState) {}
+  // A command from a native child that names no child of this window (IDOK and IDCANCEL of a
+  // dialog key); true when handled.
+  virtual bool DialogCommand(WORD) { return false; }
 
  private:
+  friend class TControl;
+  friend class TTimer;
+  friend class TNativeControl;
   static LRESULT Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void Adopt(std::unique_ptr<TControl> control);
   void PaintWindow();
-  void AlignControls();
+  void Resized();
+  TControl* ControlAt(int x, int y) const;
+  void MouseDown(TMouseButton button, LPARAM pos);
+  void MouseUp(TMouseButton button, LPARAM pos);
+  void MouseMove(LPARAM pos);
+  void SetHover(TControl* control);
+  void CancelPress();
+  bool SetCursorFor();
+  // Offers a key press or release to the top-level form of a window, for its key preview.
+  static void PreviewKey(HWND window, UINT msg, WPARAM key);
 
   HWND handle_ = nullptr;
   TColor color_ = clBtnFace;
   TFontSpec font_;
   TGdiObject<HFONT> fontHandle_;
   std::vector<std::unique_ptr<TControl>> controls_;
+  std::vector<TTimer*> timers_;
+  TControl* pressed_ = nullptr;  // the windowless control that holds the mouse capture
+  TMouseButton pressedButton_ = TMouseButton::Left;
+  TControl* hover_ = nullptr;
+  bool trackingLeave_ = false;
 };
 
 // A windowless control: drawn by its window into the window's buffer.
@@ -138,6 +211,8 @@ class TLabel : public TGraphicControl {
   void SetShowAccelChar(bool on);
   // The background of an opaque label; its window's colour unless set.
   void SetColor(TColor color);
+  // With auto-size on, the label takes the size of its text (keeping its width when it wraps).
+  void SetAutoSize(bool on);
 
  protected:
   void Paint(HDC dc) override;
@@ -155,6 +230,8 @@ class TLabel : public TGraphicControl {
   bool showAccelChar_ = true;
   bool hasColor_ = false;
   TColor color_ = clBtnFace;
+  bool autoSize_ = false;
+  void FitText();
 };
 
 class TImage : public TGraphicControl {
@@ -177,7 +254,12 @@ class TImage : public TGraphicControl {
   TGdiObject<HBITMAP> bitmap_;  // the picture as a DIB (premultiplied when it has alpha), made at first paint
 };
 
-enum class TBevelStyle { Lowered, Raised };
+enum class TBevelStyle {
+  Lowered,     // shadow at top left, highlight at bottom right
+  Raised,      // the other way round
+  SoftRaised,  // a panel's soft outer bevel
+  Etched,      // a group box's frame
+};
 
 // A box drawn with a highlight and a shadow edge.
 class TBevel : public TGraphicControl {
@@ -192,11 +274,16 @@ class TBevel : public TGraphicControl {
   TBevelStyle style_ = TBevelStyle::Lowered;
 };
 
-// A control that is a real Win32 child window of its parent.
+// A control that is a real Win32 child window of its parent. Its key releases reach the form's
+// key preview, as keys of every other control do.
 class TNativeControl : public TControl {
  public:
   ~TNativeControl() override;
   HWND Handle() const { return handle_; }
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
 
  protected:
   bool Windowless() const override { return false; }
@@ -207,9 +294,16 @@ class TNativeControl : public TControl {
   virtual const char* ClassName() const = 0;
   virtual DWORD Style() const { return 0; }
   virtual void Created() {}
+  // A WM_COMMAND notification the control sent to its parent.
+  virtual void Command(WORD) {}
 
  private:
+  friend class TWinControl;
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   HWND handle_ = nullptr;
+  WNDPROC oldProc_ = nullptr;
+  std::string caption_;
+  bool enabled_ = true;
 };
 
 class TProgressBar : public TNativeControl {

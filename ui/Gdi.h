@@ -101,3 +101,17 @@ class TSavedDC {
   HDC dc_;
   int id_;
 };
+
+// Locks a window against drawing (LockWindowUpdate) and unlocks it on every way out.
+class TWindowUpdateLock {
+ public:
+  explicit TWindowUpdateLock(HWND window) : locked_(window && LockWindowUpdate(window)) {}
+  ~TWindowUpdateLock() {
+    if (locked_) LockWindowUpdate(nullptr);
+  }
+  TWindowUpdateLock(const TWindowUpdateLock&) = delete;
+  TWindowUpdateLock& operator=(const TWindowUpdateLock&) = delete;
+
+ private:
+  bool locked_;
+};

@@ -9,7 +9,8 @@ TAddIn::TAddIn(const char* dll) : module_(LoadLibraryA(dll)) {
 
 TAddIn::~TAddIn() { FreeLibrary(module_); }
 
-TMessageBoxWatcher::TMessageBoxWatcher() : thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr)) {}
+TMessageBoxWatcher::TMessageBoxWatcher(int answer)
+    : answer_(answer), thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr)) {}
 
 TMessageBoxWatcher::~TMessageBoxWatcher() {
   InterlockedExchange(&stop_, 1);
@@ -33,7 +34,7 @@ DWORD WINAPI TMessageBoxWatcher::Run(void* p) {
         std::lock_guard<std::mutex> hold(self->lock_);
         self->texts_.push_back(text);
       }
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      PostMessageA(box, WM_COMMAND, WPARAM(self->answer_), 0);
       while (IsWindow(box) && !self->stop_) Sleep(5);
     }
     Sleep(10);

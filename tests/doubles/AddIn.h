@@ -33,15 +33,16 @@ class TAddIn {
 
 // Closes every message box captioned "Ruvo Presenter" that appears while it lives, keeping
 // the texts the boxes showed. The library shows them on the calling thread; this answers them
-// from a thread of its own.
+// from a thread of its own, with the given button (IDOK, IDYES, IDNO, ...).
 class TMessageBoxWatcher {
  public:
-  TMessageBoxWatcher();
+  explicit TMessageBoxWatcher(int answer = IDOK);
   ~TMessageBoxWatcher();
   std::vector<std::string> Texts();
 
  private:
   static DWORD WINAPI Run(void* self);
+  int answer_;
   HANDLE thread_;
   volatile LONG stop_ = 0;
   std::mutex lock_;

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../win/ModuleApi.h"
-
+#include "ModuleApi.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

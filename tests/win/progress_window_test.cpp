@@ -11,6 +11,7 @@
 #include "AddIn.h"
 #include "Application.h"
 #include "ProgressStatusUnit.h"
+#include "ScreenTools.h"
 
 extern "C" {
 TProgressForm* __stdcall CreateProgressObject();
@@ -76,58 +77,10 @@ struct TPaintSpy {
 };
 TPaintSpy* TPaintSpy::current = nullptr;
 
-// Lets the window system catch up: pending paints and the X server's round trips under Wine.
-void Settle() {
-  for (int i = 0; i < 20; ++i) {
-    ProcessMessages();
-    Sleep(10);
-  }
-}
-
 class ProgressExports : public ::testing::Test {
  protected:
   void TearDown() override { FreeExportedProgressForms(); }
 };
-
-// A screen area as 0x00RRGGBB pixels, top row first.
-struct TCapture {
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-  uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)] & 0xFFFFFF; }
-};
-
-TCapture CaptureScreen(const RECT& r) {
-  TCapture c;
-  c.width = r.right - r.left;
-  c.height = r.bottom - r.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), c.width, -c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  TClientDC screen(nullptr);
-  TGdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  TMemoryDC memory(screen.Get());
-  {
-    TSelect select(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, c.width, c.height, screen.Get(), r.left, r.top, SRCCOPY);
-  }
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  c.pixels.assign(p, p + size_t(c.width) * size_t(c.height));
-  return c;
-}
-
-void WriteBmp(const char* name, const TCapture& c) {
-  BITMAPINFOHEADER header{sizeof header, c.width, -c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  DWORD imageSize = DWORD(c.pixels.size() * 4);
-  BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof header + imageSize), 0, 0,
-                        DWORD(sizeof(BITMAPFILEHEADER) + sizeof header)};
-  FILE* f = std::fopen(name, "wb");
-  ASSERT_NE(f, nullptr);
-  std::fwrite(&file, sizeof file, 1, f);
-  std::fwrite(&header, sizeof header, 1, f);
-  std::fwrite(c.pixels.data(), 4, c.pixels.size(), f);
-  std::fclose(f);
-}
 
 bool IsDark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) < 240; }
 
@@ -333,7 +286,7 @@ TEST_F(ProgressExports, ShownWindowIsCentredOnThePrimaryScreen) {
   EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 }
 
-// Through the DLL as the add-in drives it; the picture is saved as progress-window.bmp.
+// Through the DLL as the add-in drives it; the picture is saved as progress-window.png.
 TEST(ProgressWindow, ShowsWrappedTextAndAHalfFullBar) {
   TAddIn addIn;
   TMessageBoxWatcher boxes;
@@ -353,7 +306,7 @@ TEST(ProgressWindow, ShowsWrappedTextAndAHalfFullBar) {
   POINT origin{0, 0};
   ClientToScreen(w, &origin);
   TCapture shot = CaptureScreen(frame);
-  WriteBmp("progress-window.bmp", shot);
+  SaveScreenshot("progress-window.png", shot);
   auto at = [&](int x, int y) { return shot.At(origin.x - frame.left + x, origin.y - frame.top + y); };
   auto darkIn = [&](int x0, int y0, int x1, int y1) {
     int n = 0;

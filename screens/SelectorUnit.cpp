@@ -1,0 +1,219 @@
+#include "SelectorUnit.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "Application.h"
+#include "CommandMailbox.h"
+#include "FormPictures.h"
+#include "LayoutTables.h"
+#include "ModuleFormat.h"
+#include "PictureScale.h"
+#include "RuvoError.h"
+#include "UtilsUnit.h"
+
+namespace {
+TPicture FormPicture(int32_t id) {
+  try {
+    return LoadFormPicture(id);
+  } catch (...) {
+    return TPicture();  // a face that cannot be decoded shows as nothing
+  }
+}
+
+void Holder(TImage& image, int32_t id) {
+  image.SetPicture(FormPicture(id));
+  image.Hide();
+}
+
+// The largest thumbnail area of either tile size: thumbnails are kept at this size.
+constexpr int kThumbnailWidth = 320, kThumbnailHeight = 240;
+}  // namespace
+
+TSelectorFrame::TSelectorFrame()
+    : BackgroundImage(Add<TImage>()),
+      LaunchManageImage(Add<TImage>()),
+      LaunchUpImage(Add<TImage>()),
+      LaunchDownImage(Add<TImage>()),
+      ManageUpImage(Add<TImage>()),
+      ManageDownImage(Add<TImage>()),
+      ExitImage(Add<TImage>()),
+      ExitUpImage(Add<TImage>()),
+      ExitDownImage(Add<TImage>()),
+      ReduceEmptySlotsImage(Add<TImage>()),
+      ReduceEmptySlotsUpImage(Add<TImage>()),
+      ReduceEmptySlotsDownImage(Add<TImage>()) {
+  SetBounds(0, 0, 1280, 1024);
+  BackgroundImage.SetAlign(TAlign::Client);
+  BackgroundImage.SetFit({true, false, false});
+  LaunchManageImage.SetBounds(16, 16, 286, 54);
+  LaunchManageImage.SetAutoSize(true);
+  Holder(LaunchUpImage, fpSelectorLaunchUp);
+  Holder(LaunchDownImage, fpSelectorLaunchDown);
+  Holder(ManageUpImage, fpSelectorManageUp);
+  Holder(ManageDownImage, fpSelectorManageDown);
+  ExitImage.SetBounds(1155, 954, 109, 54);
+  ExitImage.SetAutoSize(true);
+  Holder(ExitUpImage, fpSelectorExitUp);
+  Holder(ExitDownImage, fpSelectorExitDown);
+  ReduceEmptySlotsImage.SetBounds(16, 954, 246, 54);
+  Holder(ReduceEmptySlotsUpImage, fpSelectorReduceEmptySlotsUp);
+  Holder(ReduceEmptySlotsDownImage, fpSelectorReduceEmptySlotsDown);
+
+  LaunchManageImage.OnClick = [this](TControl&) { LaunchManageImageClick(); };
+  LaunchManageImage.OnMouseDown = [this](TControl&, TMouseButton) { LaunchManageImageMouseDown(); };
+  LaunchManageImage.OnMouseUp = [this](TControl&, TMouseButton) { LaunchManageImageMouseUp(); };
+  OnResize = [this](TWinControl&) { FrameResize(); };
+
+  FMode = 1;
+  FTileSize = 1;
+  FLevel = 1;
+  LaunchManageImage.SetPicture(LaunchUpImage.Picture());
+  LaunchManageImage.Tag = 0;
+  ExitImage.SetPicture(ExitUpImage.Picture());
+  ReduceEmptySlotsImage.SetPicture(ReduceEmptySlotsUpImage.Picture());
+  PickLayout();
+}
+
+TSelectorFrame::~TSelectorFrame() { FreeGrid(FSlots); }
+
+void TSelectorFrame::PickLayout() {
+  RECT monitor{};
+  int width = 0, height = 0;
+  if (MonitorBounds(1, monitor)) width = monitor.right - monitor.left, height = monitor.bottom - monitor.top;
+  FResolution = PickScreenSize(width, height);
+  const TSelectorLayout& layout = SelectorLayout(1, FResolution);
+  BackgroundImage.SetPicture(layout.Image);
+  FSlotFiles.assign(size_t(layout.Columns * layout.Rows), std::string());
+  const TSelectorResolution& size = SelectorResolutions[FResolution];
+  FSlots = BuildGrid(FTileSize, FMode, layout.Columns, layout.Rows, size.Width, size.Height);
+}
+
+std::vector<TThumbnailFrame*> TSelectorFrame::BuildGrid(uint8_t TileSize, uint8_t Mode, int Columns, int Rows,
+                                                        int Width, int Height) {
+  std::vector<TThumbnailFrame*> list;
+  int32_t n = 0;
+  for (const TTilePlace& place : GridPlaces(TileSize, Columns, Rows, Width, Height)) {
+    auto tile = std::make_unique<TThumbnailFrame>(tilePictures_);
+    tile->SetBounds(place.Left, place.Top, tile->Width(), tile->Height());
+    tile->Tag = ++n;
+    tile->SetManageMode(Mode == 1);
+    tile->SetTileSize(TileSize);
+    auto click = [this](TControl& c) { SlotClick(c); };
+    tile->ThumbnailFrameImage.OnClick = click;
+    tile->ThumbnailImage.OnClick = click;
+    list.push_back(&Insert(std::move(tile)));
+  }
+  return list;
+}
+
+void TSelectorFrame::FreeGrid(std::vector<TThumbnailFrame*>& list) {
+  for (TThumbnailFrame* tile : list) {
+    tile->Hide();
+    DisposeWhenIdle(Extract(*tile));
+  }
+  list.clear();
+}
+
+void TSelectorFrame::FrameResize() {
+  TSelectorButtonPlaces p = SelectorButtons(Width(), Height(), ExitImage.Width(), ExitImage.Height());
+  ExitImage.SetBounds(p.ExitLeft, p.ExitTop, ExitImage.Width(), ExitImage.Height());
+  ReduceEmptySlotsImage.SetBounds(ReduceEmptySlotsImage.Left(), p.ReduceTop, ReduceEmptySlotsImage.Width(),
+                                  ReduceEmptySlotsImage.Height());
+}
+
+TThumbnailFrame* TSelectorFrame::GetSlot(int32_t N) const {
+  return N >= 1 && N <= SlotCount() ? FSlots[size_t(N - 1)] : nullptr;
+}
+
+void TSelectorFrame::SlotClick(TControl& sender) {
+  auto* tile = dynamic_cast<TThumbnailFrame*>(sender.Parent());
+  if (!tile) return;
+  TThumbnailFrame* slot = GetSlot(tile->Tag);
+  if (!slot) return;
+  TSlotCommand c = SlotClickCommand(TSelectorMode(FMode), slot->Filled(), tile->Tag, SlotFile(tile->Tag));
+  if (c.Id) SetCommand(c.Name, c.Id, c.HasParam1 ? &c.Param1 : nullptr);
+}
+
+bool TSelectorFrame::LoadThumbnail(int32_t Index, TDesignerModule* Module, TStream* Stream, int32_t SlideKey,
+                                   const std::string& FileName) {
+  TThumbnailFrame* slot = GetSlot(Index);
+  if (!slot) return false;
+  if (!Module) {
+    slot->SetThumbnail(TPicture());
+    FSlotFiles[size_t(Index - 1)].clear();
+  } else {
+    TPicture picture;
+    if (FindSlideInfo(*Module, SlideKey)) {
+      if (!Stream) throw ERuvoError("The module file of the thumbnail is not open.");
+      picture = ShrinkToFit(LoadSlidePictureByKey(*Module, *Stream, SlideKey), kThumbnailWidth, kThumbnailHeight);
+    }
+    slot->SetThumbnail(picture);
+    FSlotFiles[size_t(Index - 1)] = FileName;
+  }
+  UpdateModeFromSlots();
+  return true;
+}
+
+bool TSelectorFrame::SwapThumbnails(int32_t A, int32_t B) {
+  TThumbnailFrame* a = GetSlot(A);
+  TThumbnailFrame* b = GetSlot(B);
+  if (!a || !b) return false;
+  std::swap(FSlotFiles[size_t(A - 1)], FSlotFiles[size_t(B - 1)]);
+  TPicture old = b->ThumbnailImage.Picture();
+  b->SetThumbnail(a->ThumbnailImage.Picture());
+  a->SetThumbnail(old);
+  return true;
+}
+
+void TSelectorFrame::UpdateModeFromSlots() { SetMode(uint8_t(ModeFromSlots(FSlotFiles))); }
+
+void TSelectorFrame::SetMode(uint8_t Mode) {
+  if (Mode == FMode) return;
+  FMode = Mode;
+  for (TThumbnailFrame* tile : FSlots) tile->SetManageMode(Mode == 1);
+  bool manage = FMode == 1;
+  LaunchManageImage.SetPicture(manage ? LaunchUpImage.Picture() : ManageUpImage.Picture());
+  LaunchManageImage.Tag = manage ? 0 : 1;
+}
+
+void TSelectorFrame::LaunchManageImageMouseDown() {
+  LaunchManageImage.SetPicture(LaunchManageImage.Tag == 0 ? LaunchDownImage.Picture() : ManageDownImage.Picture());
+}
+
+void TSelectorFrame::LaunchManageImageMouseUp() {
+  LaunchManageImage.SetPicture(LaunchManageImage.Tag == 0 ? LaunchUpImage.Picture() : ManageUpImage.Picture());
+}
+
+void TSelectorFrame::LaunchManageImageClick() { SetMode(FMode == 0 ? 1 : 0); }
+
+int32_t TSelectorFrame::GetMaxLevel() const { return CountLayoutModes(FResolution); }
+
+void TSelectorFrame::SetLevel(int32_t Level) {
+  if (Level == FLevel || Level < GetMinLevel() || Level > GetMaxLevel()) return;
+  TWindowUpdateLock lock(Handle());
+  const TSelectorLayout& layout = SelectorLayout(Level, FResolution);
+  const TSelectorResolution& size = SelectorResolutions[FResolution];
+  // The new grid is made first: if it cannot be, the old one stays as it was.
+  std::vector<TThumbnailFrame*> fresh;
+  try {
+    fresh = BuildGrid(layout.TileSize, FMode, layout.Columns, layout.Rows, size.Width, size.Height);
+  } catch (...) {
+    FreeGrid(fresh);
+    throw;
+  }
+  FLevel = Level;
+  FTileSize = layout.TileSize;
+  std::vector<TThumbnailFrame*> old = std::exchange(FSlots, std::move(fresh));
+  FSlotFiles.resize(FSlots.size());
+  for (size_t i = 0; i < std::min(old.size(), FSlots.size()); ++i)
+    FSlots[i]->SetThumbnail(old[i]->ThumbnailImage.Picture());
+  FreeGrid(old);
+}
+
+void TSelectorFrame::GetDimensions(int32_t Level, int32_t* Columns, int32_t* Rows) const {
+  if (Level < 1 || Level > GetMaxLevel()) return;
+  const TSelectorLayout& layout = SelectorLayout(Level, FResolution);
+  if (Columns) *Columns = layout.Columns;
+  if (Rows) *Rows = layout.Rows;
+}
