@@ -56,6 +56,8 @@ TAboutForm::TAboutForm(TForm* owner)
   Label4.SetCaption("Version 1.0");
 
   URLLabel.SetBounds(kGroupLeft + 72, kGroupTop + 195, 204, 13);
+  // Sized to its text, so that a wider stand-in for Tahoma does not cut it off.
+  URLLabel.SetAutoSize(true);
   URLLabel.SetFont(TFontSpec{"Tahoma", -11, false, clHighlight});
   URLLabel.SetTransparent(true);
   URLLabel.SetCaption("Click here to visit Ruvo Presenter website");

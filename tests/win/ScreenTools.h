@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "AddIn.h"
 #include "Application.h"
 #include "Gdi.h"
 #include "TestPng.h"

@@ -5,7 +5,6 @@
 #include "ModuleApi.h"
 #include "TestPng.h"
 
-
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -226,8 +225,8 @@ TEST_F(ModuleExports, ModuleFilesAreOpenedWithoutSharing) {
   void* reader = api.OpenFile(path.c_str());
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(api.OpenFile(path.c_str()), nullptr);
-  HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                             nullptr);
+  HANDLE other =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_EQ(other, INVALID_HANDLE_VALUE);
   api.CloseFile(reader);
   api.CloseFile(nullptr);

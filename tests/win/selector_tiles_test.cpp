@@ -1,0 +1,26 @@
+// The selector's tiles in this process: their frame pictures are decoded once per tile size and
+// shared by every tile, whatever the number of tiles and level changes.
+#include <gtest/gtest.h>
+
+#include "Form.h"
+#include "ScreenTools.h"
+#include "SelectorUnit.h"
+
+TEST(SelectorTiles, ShareOneDecodeOfEachFramePicturePerTileSize) {
+  TForm form(TBorderStyle::None, false);
+  form.SetBounds(0, 0, 1280, 1024);
+  TSelectorFrame& selector = form.Insert(std::make_unique<TSelectorFrame>());
+  ASSERT_EQ(selector.GetMaxLevel(), 2);
+  // Seven frames of the large size and the backdrop, for six tiles.
+  EXPECT_EQ(selector.TilePictures().Decoded(), 8);
+  for (int round = 0; round < 2; ++round) {
+    selector.SetLevel(2);
+    selector.SetLevel(1);
+  }
+  EXPECT_EQ(selector.TilePictures().Decoded(), 15);
+  selector.SetLevel(2);
+  const TPicture& first = selector.GetSlot(1)->ThumbnailFrameImage.Picture();
+  ASSERT_TRUE(first);
+  for (int n = 2; n <= selector.SlotCount(); ++n)
+    EXPECT_TRUE(selector.GetSlot(n)->ThumbnailFrameImage.Picture().SameObject(first)) << n;
+}
