@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The main job: sets up, builds the deliverables, and runs the add-in stand-in under Wine. It writes
-# a module from a few sample slides through Ruvo_Server.dll's exports, reads it back and extracts
-# a slide, saying what it did.
+# a module per deck from sample slides through Ruvo_Server.dll's exports, reads one back, then
+# drives the presenter as the add-in does (selector filled, a speaker's clicks and keys, each
+# command answered, the presenter closed), saying what it did, one line per step. What the
+# speaker saw is saved in build/demo/screenshots.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -9,17 +11,27 @@ cd "$here"
 bash scripts/setup.sh
 bash scripts/build.sh --no-fuzz
 demo=$build/demo
-rm -rf "$demo" && mkdir -p "$demo/slides"
-for i in 1 2 3; do
-  convert -size 960x540 "gradient:#1d2633-#3a4a5f" -font DejaVu-Sans -pointsize 64 -fill '#e8edf3' \
-    -gravity center -annotate +0+0 "Sample slide $i" "$demo/slides/slide$i.png"
-done
+rm -rf "$demo" && mkdir -p "$demo/slides" "$demo/work" "$demo/screenshots"
+# Three decks of title slides, each deck in its own colours.
+slide() { # deck number colour-top colour-bottom title subtitle
+  convert -size 1280x720 "gradient:$3-$4" -font DejaVu-Sans-Bold -pointsize 76 -fill '#fffbf0' \
+    -gravity northwest -annotate +90+220 "$5" -font DejaVu-Sans -pointsize 38 -fill '#e8dccb' \
+    -annotate +94+340 "$6" -fill "rgba(255,255,255,0.35)" -draw "rectangle 90,190 330,198" \
+    -pointsize 26 -gravity southeast -annotate +60+40 "$2" "$demo/slides/$1-$2.png"
+}
+slide Quarterly 1 '#1d3557' '#0b1a2e' 'Quarterly review' 'Results for the third quarter'
+slide Quarterly 2 '#1d3557' '#0b1a2e' 'Revenue up 12%' 'Two new markets opened'
+slide Quarterly 3 '#1d3557' '#0b1a2e' 'Next quarter' 'Hiring, product, partners'
+slide Launch 1 '#6a2c70' '#2b1030' 'Product launch' 'Ruvo Presenter for every stage'
+slide Launch 2 '#6a2c70' '#2b1030' 'What is new' 'Presenter view, all slides, selector'
+slide Offsite 1 '#2d6a4f' '#0f2a1f' 'Team offsite' 'Two days by the lake'
+slide Offsite 2 '#2d6a4f' '#0f2a1f' 'Agenda' 'Talks, walks and a long dinner'
 # Run from a local copy in the test machine (code mapped from the shared folder can read back as
 # zeros); its output goes through a file, as Wine's helpers would hold a pipe open.
 cat >"$demo/run.sh" <<RUN
 rm -rf /tmp/demo && mkdir /tmp/demo && cd /tmp/demo
 cp "$build/win/bin/Ruvo_Server.dll" "$build/win/bin/ruvo_demo.exe" .
-wine ruvo_demo.exe 'Z:$demo/slides' 'Z:$demo/Demo.ruvo' >/tmp/demo/out.txt 2>&1
+wine ruvo_demo.exe 'Z:$demo/slides' 'Z:$demo/work' 'Z:$demo/screenshots' >/tmp/demo/out.txt 2>&1
 rc=\$?
 tr -d '\r' </tmp/demo/out.txt
 exit \$rc

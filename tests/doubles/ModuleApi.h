@@ -14,8 +14,8 @@ struct TModuleApi {
         SetSlide(a.Fn<void(__stdcall*)(H, int32_t, int32_t, int32_t, int32_t, int32_t)>("SetSlideInfoParams")),
         GetSlide(a.Fn<void(__stdcall*)(H, int32_t, int32_t*, int32_t*, int32_t*, int32_t*)>("GetSlideInfoParams")),
         SetShow(a.Fn<void(__stdcall*)(H, int32_t, int32_t, const char*, int32_t, int32_t)>("SetSlideShowInfoParams")),
-        GetShow(a.Fn<void(__stdcall*)(H, int32_t, int32_t, char*, int32_t*, int32_t*, int32_t*)>(
-            "GetSlideShowInfoParams")),
+        GetShow(
+            a.Fn<void(__stdcall*)(H, int32_t, int32_t, char*, int32_t*, int32_t*, int32_t*)>("GetSlideShowInfoParams")),
         SetShowIndex(a.Fn<void(__stdcall*)(H, int32_t, int32_t, int32_t)>("SetSlideShowInfoIndices")),
         NewFile(a.Fn<H(__stdcall*)(const char*)>("CreateDesignerModuleFile")),
         OpenFile(a.Fn<H(__stdcall*)(const char*)>("OpenDesignerModuleFile")),
@@ -29,7 +29,7 @@ struct TModuleApi {
   void(__stdcall* Destroy)(H);
   void(__stdcall* SetParams)(H, int32_t, const char*, int32_t, int32_t);
   void(__stdcall* GetParams)(H, int32_t, char*, int32_t*, int32_t*, int32_t*);
-  int32_t* (__attribute__((regparm(2))) * Find)(H, int32_t);
+  int32_t*(__attribute__((regparm(2))) * Find)(H, int32_t);
   void(__stdcall* SetSlide)(H, int32_t, int32_t, int32_t, int32_t, int32_t);
   void(__stdcall* GetSlide)(H, int32_t, int32_t*, int32_t*, int32_t*, int32_t*);
   void(__stdcall* SetShow)(H, int32_t, int32_t, const char*, int32_t, int32_t);

@@ -13,9 +13,9 @@ inline std::vector<uint32_t> TestPixels(int w, int h, uint32_t seed) {
   std::vector<uint32_t> px(size_t(w) * size_t(h));
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      px[size_t(y) * size_t(w) + size_t(x)] =
-          0xFF000000u | ((uint32_t(x) * 7 + seed) & 0xFF) << 16 | ((uint32_t(y) * 3 + seed * 5) & 0xFF) << 8 |
-          ((uint32_t(x + y) + seed * 11) & 0xFF);
+      px[size_t(y) * size_t(w) + size_t(x)] = 0xFF000000u | ((uint32_t(x) * 7 + seed) & 0xFF) << 16 |
+                                              ((uint32_t(y) * 3 + seed * 5) & 0xFF) << 8 |
+                                              ((uint32_t(x + y) + seed * 11) & 0xFF);
   return px;
 }
 

@@ -1,82 +1,214 @@
-// The main job for now: plays the add-in's part with Ruvo_Server.dll. It writes a module from the
-// PNG slides in a folder through the DLL's exports, reads it back, extracts a slide, and says what
-// it did. Usage: ruvo_demo SLIDE_FOLDER MODULE_FILE
+// The main job: plays the add-in's part with Ruvo_Server.dll. It writes a module per deck from
+// the PNG slides in a folder, reads one back and extracts a slide, then creates the presenter,
+// fills the selector, plays a speaker clicking and pressing keys, answers each command it reads
+// the way the add-in would, and closes the presenter. One line per step; screenshots of what the
+// speaker sees go to the screenshot folder.
+// Usage: ruvo_demo SLIDE_FOLDER WORK_FOLDER SCREENSHOT_FOLDER
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "ModuleApi.h"
+#include "ModuleWriter.h"
+#include "PresenterApi.h"
+#include "ScreenTools.h"
 
-int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::printf("usage: ruvo_demo SLIDE_FOLDER MODULE_FILE\n");
-    return 2;
+namespace {
+
+std::vector<std::string> FindSlides(const std::string& folder, const std::string& deck) {
+  std::vector<std::string> slides;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((folder + "\\" + deck + "-*.png").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do slides.push_back(folder + "\\" + fd.cFileName);
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
   }
-  std::string folder = argv[1], modulePath = argv[2];
-  try {
-    TAddIn addIn;
-    TModuleApi api(addIn);
+  std::sort(slides.begin(), slides.end());
+  return slides;
+}
 
-    std::vector<std::string> slides;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*.png").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-      do slides.push_back(folder + "\\" + fd.cFileName);
-      while (FindNextFileA(h, &fd));
-      FindClose(h);
-    }
-    std::sort(slides.begin(), slides.end());
-    if (slides.empty()) {
-      std::printf("no PNG slides in %s\n", folder.c_str());
+const char* CommandName(int32_t id) {
+  static const std::map<int32_t, const char*> names = {
+      {6, "launch slot"},         {12, "exit presenter"}, {13, "manage empty slot"},  {18, "manage filled slot"},
+      {19, "previous slide key"}, {20, "next slide key"}, {25, "reduce empty slots"},
+  };
+  auto it = names.find(id);
+  return it == names.end() ? "other" : it->second;
+}
+
+class TDemo {
+ public:
+  TDemo(const std::string& slides, const std::string& work, const std::string& shots)
+      : slides_(slides), work_(work), shots_(shots) {}
+
+  int Run();
+
+ private:
+  void Say(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::printf("%2d. ", ++step_);
+    std::vprintf(format, args);
+    std::printf("\n");
+    std::fflush(stdout);
+    va_end(args);
+  }
+  void Shot(const char* name) {
+    Settle();
+    SaveScreenshot(shots_ + "\\" + name, RECT{0, 0, 1280, 1024});
+    Say("screenshot %s", name);
+  }
+  // Reads the pending command like the add-in's poll and says what it was.
+  TCommandRead Poll() {
+    TCommandRead c = ReadCommand(*api_);
+    if (c.Id)
+      Say("the add-in reads command %d (%s): name \"%s\", param1 %d, param2 \"%s\"", c.Id, CommandName(c.Id),
+          c.Name.c_str(), c.Param1, c.Param2.c_str());
+    else
+      Say("the add-in reads no command");
+    return c;
+  }
+  // The middle of a tile's thumbnail for slot n at level 1 on a 1280x1024 screen.
+  static POINT Slot(int n) {
+    int column = (n - 1) % 3, row = (n - 1) / 3;
+    return POINT{56 + column * 408 + 176, 151 + row * 401 + 120};
+  }
+  int32_t LoadSlot(int32_t slot, const std::string& deck) {
+    std::string path = modules_.at(deck);
+    auto open = std::make_unique<TOpenModule>(*moduleApi_, path);
+    api_->LoadSelectorThumbnail(slot, open->Module, open->File, 1, path.c_str());
+    Say("LoadSelectorThumbnail: slot %d shows the first slide of %s", slot, deck.c_str());
+    return slot;
+  }
+
+  std::string slides_, work_, shots_;
+  int step_ = 0;
+  std::unique_ptr<TAddIn> addIn_;
+  std::unique_ptr<TModuleApi> moduleApi_;
+  std::unique_ptr<TPresenterApi> api_;
+  std::map<std::string, std::string> modules_;
+};
+
+int TDemo::Run() {
+  addIn_ = std::make_unique<TAddIn>();
+  moduleApi_ = std::make_unique<TModuleApi>(*addIn_);
+  api_ = std::make_unique<TPresenterApi>(*addIn_);
+  TModuleApi& api = *moduleApi_;
+  TTempDir temp;
+
+  // Modules, as the export writes them.
+  for (const char* deck : {"Quarterly", "Launch", "Offsite"}) {
+    std::vector<std::string> pngs = FindSlides(slides_, deck);
+    if (pngs.empty()) {
+      std::printf("no slides %s-*.png in %s\n", deck, slides_.c_str());
       return 1;
     }
-    int32_t n = int32_t(slides.size());
+    std::string path = WriteTestModule(api, temp, deck, int(pngs.size()), 0, 0, pngs);
+    std::string kept = work_ + "\\" + deck + ".ruvo";
+    CopyFileA(path.c_str(), kept.c_str(), FALSE);
+    modules_[deck] = kept;
+    Say("wrote %s with %d slides", kept.c_str(), int(pngs.size()));
+  }
 
-    void* m = api.Create();
-    api.SetParams(m, 7, "Demo.pptx", n, 1);
-    api.SetShow(m, 1, 7, "All slides", n, 1);
-    void* f = api.NewFile(modulePath.c_str());
-    if (!f) {
-      std::printf("cannot create %s\n", modulePath.c_str());
-      return 1;
-    }
-    api.Write(m, f);
-    for (int32_t i = 1; i <= n; ++i) {
-      int32_t off = 0, size = 0, comp = 0;
-      api.WriteSlide(f, slides[size_t(i - 1)].c_str(), &off, &size, &comp);
-      api.SetSlide(m, i, i, off, size, comp);
-      api.SetShowIndex(m, 1, i, i);
-      std::printf("slide %d: %s, %d bytes, stored at offset %d as %d bytes\n", i, slides[size_t(i - 1)].c_str(), size,
-                  off, comp);
-    }
-    api.Write(m, f);
-    api.CloseFile(f);
-    api.Destroy(m);
-    std::printf("wrote %s with %d slides\n", modulePath.c_str(), n);
-
-    void* r = api.Create();
-    void* g = api.OpenFile(modulePath.c_str());
-    api.Read(r, g);
+  // One module read back, its last slide extracted.
+  {
+    TOpenModule deck(api, modules_["Quarterly"]);
     char name[1024];
     int32_t len = 0, count = 0, shows = 0;
-    api.GetParams(r, 7, name, &len, &count, &shows);
-    char show[256];
-    int32_t showLen = 0, showCount = 0, kind = 0;
-    api.GetShow(r, 1, 7, show, &showLen, &showCount, &kind);
-    std::printf("read back: presentation \"%s\", %d slides, %d show(s): \"%s\" with %d slides\n", name, count, shows,
-                show, showCount);
-    int32_t last = count;
+    api.GetParams(deck.Module, 7, name, &len, &count, &shows);
     int32_t idx = 0, off = 0, size = 0, comp = 0;
-    api.GetSlide(r, last, &idx, &off, &size, &comp);
-    std::string out = modulePath + ".slide" + std::to_string(last) + ".png";
-    api.Extract(g, out.c_str(), off, size);
-    std::vector<uint8_t> a = ReadFileBytes(out), b = ReadFileBytes(slides[size_t(last - 1)]);
-    std::printf("extracted slide %d to %s: %s the original\n", idx, out.c_str(),
-                a == b ? "byte for byte" : "DIFFERENT FROM");
-    api.CloseFile(g);
-    api.Destroy(r);
-    return a == b ? 0 : 1;
+    api.GetSlide(deck.Module, count, &idx, &off, &size, &comp);
+    std::string out = work_ + "\\Quarterly.slide" + std::to_string(count) + ".png";
+    api.Extract(deck.File, out.c_str(), off, size);
+    bool same = ReadFileBytes(out) == ReadFileBytes(FindSlides(slides_, "Quarterly").back());
+    Say("read back \"%s\" (%d slides) and extracted slide %d: %s the original", name, count, idx,
+        same ? "byte for byte" : "DIFFERENT FROM");
+    if (!same) return 1;
+  }
+
+  // The presenter.
+  TPresenterApi& p = *api_;
+  p.CreatePresenter();
+  p.ShowPresenter();
+  Say("CreatePresenter and ShowPresenter: the selector covers the first monitor, level %d of %d",
+      p.GetCurrentSelectorLevel(), p.GetMaxSelectorLevel());
+  Shot("demo-01-selector-empty.png");
+
+  POINT s4 = Slot(4);
+  ClickAt(s4.x, s4.y);
+  Say("the speaker clicks the empty slot 4 (manage mode)");
+  if (Poll().Id == 13) LoadSlot(4, "Offsite");
+  LoadSlot(1, "Quarterly");
+  LoadSlot(2, "Launch");
+  Shot("demo-02-selector-filled.png");
+
+  POINT s2 = Slot(2);
+  ClickAt(s2.x, s2.y);
+  Say("the speaker clicks slot 2 (launch mode)");
+  TCommandRead launch = Poll();
+  std::unique_ptr<TOpenModule> running;
+  if (launch.Id == 6) {
+    running = std::make_unique<TOpenModule>(api, launch.Name);
+    p.CreateSSWForm("Launch", running->Module, running->File);
+    p.ShowPresenterFrame("Launch");
+    Say("CreateSSWForm and ShowPresenterFrame: the slide-show screen of \"Launch\" is on view");
+  }
+  HWND main = FindWindowA("TRuvoWinControl", "Ruvo Presenter");
+  TypeKey(main, VK_RIGHT);
+  Say("the speaker presses the right arrow");
+  Poll();
+  p.ShowPresentationSelectorFrame();
+  Say("ShowPresentationSelectorFrame: back to the selector");
+
+  p.ShowPresentationManageSelectorFrame();
+  Say("ShowPresentationManageSelectorFrame: manage mode");
+  ClickAt(s2.x, s2.y);
+  Say("the speaker clicks slot 2 (manage mode)");
+  Poll();
+  p.SwapSelectorThumbnail(2, 3);
+  Say("SwapSelectorThumbnail 2 and 3");
+  p.SetSelectorLevel(2);
+  int32_t columns = 0, rows = 0;
+  p.GetSelectorDimensions(2, &columns, &rows);
+  Say("SetSelectorLevel 2: %d columns, %d rows of small tiles", columns, rows);
+  Shot("demo-03-selector-level2.png");
+  p.SetSelectorLevel(1);
+  p.ShowPresentationSelectionSelectorFrame();
+  Say("SetSelectorLevel 1 and launch mode again");
+  Shot("demo-04-selector-level1.png");
+
+  {
+    TMessageBoxWatcher yes(IDYES);
+    ClickAt(1280 - 16 - 54, 1024 - 16 - 27);
+    Settle();
+    for (const std::string& text : yes.Texts())
+      Say("the speaker clicks Exit, is asked \"%s\" and answers Yes", text.c_str());
+  }
+  if (Poll().Id == 12) {
+    HANDLE exitEvent = OpenEventA(SYNCHRONIZE, FALSE, "RuvoPresenterExit");
+    p.DestroySSWForm("Launch");
+    running.reset();
+    p.ClosePresenter();
+    bool set = exitEvent && WaitForSingleObject(exitEvent, 0) == WAIT_OBJECT_0;
+    if (exitEvent) CloseHandle(exitEvent);
+    Say("DestroySSWForm and ClosePresenter: the window is gone, \"RuvoPresenterExit\" is %s", set ? "set" : "NOT SET");
+    if (!set) return 1;
+  }
+  return FindWindowA("TRuvoWinControl", "Ruvo Presenter") ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::printf("usage: ruvo_demo SLIDE_FOLDER WORK_FOLDER SCREENSHOT_FOLDER\n");
+    return 2;
+  }
+  try {
+    return TDemo(argv[1], argv[2], argv[3]).Run();
   } catch (const std::exception& e) {
     std::printf("demo failed: %s\n", e.what());
     return 1;

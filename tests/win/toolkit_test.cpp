@@ -2,6 +2,7 @@
 // anchors, modal forms, and freeing a control from inside its own handler.
 #include <gtest/gtest.h>
 
+#include "Application.h"
 #include "Button.h"
 #include "Form.h"
 #include "Frame.h"

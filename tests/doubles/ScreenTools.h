@@ -10,14 +10,17 @@
 #include <vector>
 
 #include "AddIn.h"
-#include "Application.h"
 #include "Gdi.h"
 #include "TestPng.h"
 
 // Lets the window system catch up: pending paints and the X server's round trips under Wine.
 inline void Settle(int rounds = 20) {
   for (int i = 0; i < rounds; ++i) {
-    ProcessMessages();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
     Sleep(10);
   }
 }
