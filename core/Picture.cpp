@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "RuvoError.h"
@@ -28,32 +29,87 @@ namespace {
 constexpr png_uint_32 kMaxSide = 16384;
 constexpr uint64_t kMaxPixels = 64u << 20;
 
-// Frees libpng's read state on every way out, a failed allocation included.
-struct TPngImageGuard {
-  png_image& image;
-  ~TPngImageGuard() { png_image_free(&image); }
+// What libpng's callbacks share with the decoder. Plain data only: libpng leaves an error by
+// longjmp, which must not skip a destructor.
+struct TPngSource {
+  const uint8_t* bytes;
+  size_t size;
+  size_t at;
+  char message[160];
 };
+
+void OnPngError(png_structp png, png_const_charp message) {
+  auto* source = static_cast<TPngSource*>(png_get_error_ptr(png));
+  std::snprintf(source->message, sizeof source->message, "%s", message);
+  png_longjmp(png, 1);
 }
 
+// Warnings are benign defects libpng has already worked around.
+void OnPngWarning(png_structp, png_const_charp) {}
+
+void OnPngRead(png_structp png, png_bytep out, size_t count) {
+  auto* source = static_cast<TPngSource*>(png_get_io_ptr(png));
+  if (count > source->size - source->at) png_error(png, "read beyond end of data");
+  std::memcpy(out, source->bytes + source->at, count);
+  source->at += count;
+}
+
+// The two steps that run libpng; an error comes back here by longjmp and makes them return false.
+bool ReadPngInfo(png_structp png, png_infop info) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_benign_errors(png, 1);
+  png_read_info(png, info);
+  return true;
+}
+
+bool ReadPngPixels(png_structp png, png_infop info, png_bytepp rows, png_uint_32 width) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_expand(png);  // palette, gray below 8 bits and tRNS become 8-bit samples with alpha
+  if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
+  // Straight alpha, output in sRGB. A file without gamma information is taken as sRGB whatever
+  // its depth; a file with it (gAMA, sRGB, an sRGB ICC profile) is converted from its gamma.
+  png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, PNG_DEFAULT_sRGB);
+  if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);  // rounds, unlike strip_16
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);                 // no-op when alpha is there
+  png_set_bgr(png);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  if (png_get_rowbytes(png, info) != size_t(width) * 4) png_error(png, "unsupported pixel format");
+  png_read_image(png, rows);
+  return true;
+}
+
+// Frees libpng's read state on every way out, a failed allocation included.
+struct TPngReadGuard {
+  png_structp png;
+  png_infop info = nullptr;
+  ~TPngReadGuard() { png_destroy_read_struct(&png, &info, nullptr); }
+};
+}  // namespace
+
 TPicture DecodePng(const uint8_t* bytes, size_t size) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, bytes, size))
-    throw ERuvoError(Format("Invalid PNG image: %s", image.message));
-  TPngImageGuard guard{image};
+  TPngSource source{bytes, size, 0, {}};
+  TPngReadGuard guard{png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnPngError, OnPngWarning)};
+  if (!guard.png || !(guard.info = png_create_info_struct(guard.png)))
+    throw ERuvoError("Invalid PNG image: out of memory");
+  png_set_read_fn(guard.png, &source, OnPngRead);
+  if (!ReadPngInfo(guard.png, guard.info)) throw ERuvoError(std::string("Invalid PNG image: ") + source.message);
+
+  png_uint_32 width = png_get_image_width(guard.png, guard.info);
+  png_uint_32 height = png_get_image_height(guard.png, guard.info);
+  if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || uint64_t(width) * height > kMaxPixels)
+    throw ERuvoError(Format("Invalid PNG image: unsupported size %ux%u", width, height));
+  int colorType = png_get_color_type(guard.png, guard.info);
   TPictureKind kind = TPictureKind::Colour;
-  if (image.format & PNG_FORMAT_FLAG_COLORMAP)
+  if (colorType == PNG_COLOR_TYPE_PALETTE)
     kind = TPictureKind::Palette;
-  else if (image.format & PNG_FORMAT_FLAG_ALPHA)
+  else if ((colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(guard.png, guard.info, PNG_INFO_tRNS))
     kind = TPictureKind::Alpha;
-  if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide ||
-      uint64_t(image.width) * image.height > kMaxPixels) {
-    throw ERuvoError(Format("Invalid PNG image: unsupported size %ux%u", image.width, image.height));
-  }
-  image.format = PNG_FORMAT_BGRA;
-  std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
-    throw ERuvoError(std::string("Invalid PNG image: ") + image.message);
-  return TPicture(static_cast<int>(image.width), static_cast<int>(image.height), std::move(pixels), kind);
+
+  std::vector<uint32_t> pixels(size_t(width) * height);
+  std::vector<png_bytep> rows(height);
+  for (png_uint_32 y = 0; y < height; ++y) rows[y] = reinterpret_cast<png_bytep>(&pixels[size_t(y) * width]);
+  if (!ReadPngPixels(guard.png, guard.info, rows.data(), width))
+    throw ERuvoError(std::string("Invalid PNG image: ") + source.message);
+  return TPicture(static_cast<int>(width), static_cast<int>(height), std::move(pixels), kind);
 }

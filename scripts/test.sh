@@ -46,6 +46,15 @@ check() {
   fi
 }
 
+# The PNG decoder's tests read libpng's own test images from the source that setup fetches; here
+# they must run, never skip.
+RUVO_LIBPNG_SOURCE=${RUVO_LIBPNG_SOURCE:-$(find "$build/deps/src" -maxdepth 1 -type d -name 'libpng1.6-*' 2>/dev/null | head -n1)}
+if [ -d "$RUVO_LIBPNG_SOURCE/contrib/pngsuite" ]; then
+  export RUVO_LIBPNG_SOURCE
+else
+  echo "libpng source with contrib/pngsuite missing: not under $build/deps/src nor in RUVO_LIBPNG_SOURCE"
+  failed=$((failed + 1))
+fi
 gtest native "$build/native/ruvo_native_tests"
 
 fuzz_seconds=${FUZZ_SECONDS:-30}
