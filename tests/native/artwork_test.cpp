@@ -16,8 +16,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-// Resources of one type listed in an .rc file: lines of the form id type "file", the type a
-// number or a word such as ICON.
+// Resources of one type listed in an .rc file: lines of the form id type "file".
 std::map<int32_t, fs::path> ResourcesOf(const char* rc, const std::string& kind = "400") {
   fs::path dir = fs::path(RUVO_SOURCE_DIR) / "resources";
   std::ifstream in(dir / rc);
@@ -147,26 +146,5 @@ TEST(Artwork, TextAndSlideAreasAreWhereTheScreensPutThem) {
       }
     EXPECT_GE(darkest, a.Darkest) << a.Id << " at " << a.Left << "," << a.Top;
     EXPECT_LE(lightest, a.Lightest) << a.Id << " at " << a.Left << "," << a.Top;
-  }
-}
-
-TEST(Artwork, BothBinariesCarryTheProductIconInItsThreeSizes) {
-  for (const char* rc : {"Ruvo_Server.rc", "Ruvo_Presenter.rc"}) {
-    auto icons = ResourcesOf(rc, "ICON");
-    ASSERT_EQ(icons.size(), 1u) << rc;
-    ASSERT_EQ(icons.begin()->first, 1) << rc;
-    // The icon file: a 6-byte header (0, 1, count), then 16-byte entries starting with width, height.
-    std::vector<uint8_t> ico = ReadBytes(icons.begin()->second);
-    ASSERT_GE(ico.size(), 6u) << rc;
-    EXPECT_EQ(ico[2] | ico[3] << 8, 1);
-    size_t count = size_t(ico[4] | ico[5] << 8);
-    ASSERT_GE(ico.size(), 6 + 16 * count);
-    std::vector<int> sizes;
-    for (size_t i = 0; i < count; ++i) {
-      EXPECT_EQ(ico[6 + 16 * i], ico[7 + 16 * i]) << "square";
-      sizes.push_back(ico[6 + 16 * i]);
-    }
-    std::sort(sizes.begin(), sizes.end());
-    EXPECT_EQ(sizes, ProductIconSizes()) << rc;
   }
 }

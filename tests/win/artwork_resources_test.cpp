@@ -1,4 +1,4 @@
-// The artwork as resources of the built binaries, read through the artwork loader.
+// The artwork and the form pictures as resources of the built binaries, read through their loaders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
