@@ -1,6 +1,7 @@
 find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
 find_package(ZLIB REQUIRED)
-target_link_libraries(ruvo_core PUBLIC PNG::PNG ZLIB::ZLIB)
+target_link_libraries(ruvo_core PUBLIC PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 
 option(RUVO_SANITIZE "Build native tests with AddressSanitizer and UBSan" ON)
 option(RUVO_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
@@ -15,6 +16,9 @@ if(RUVO_FUZZ)
   add_executable(fuzz_slide_block tests/fuzz/fuzz_slide_block.cpp)
   target_link_libraries(fuzz_slide_block ruvo_core)
   target_link_options(fuzz_slide_block PRIVATE -fsanitize=fuzzer)
+  add_executable(fuzz_picture tests/fuzz/fuzz_picture.cpp)
+  target_link_libraries(fuzz_picture ruvo_core)
+  target_link_options(fuzz_picture PRIVATE -fsanitize=fuzzer)
   return()
 endif()
 

@@ -10,8 +10,10 @@ set(RUVO_STATIC -static -static-libgcc -static-libstdc++)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# Artwork resources; windres finds the PNGs through the include path, CMake does not see them.
-file(GLOB artwork CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/artwork/*.png)
+# Artwork resources; windres finds the pictures and the icon through the include path, CMake does
+# not see them.
+file(GLOB artwork CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/artwork/*.png
+  ${PROJECT_SOURCE_DIR}/resources/artwork/*.jpg ${PROJECT_SOURCE_DIR}/resources/artwork/*.ico)
 set_source_files_properties(resources/Ruvo_Server.rc tests/win/ruvo_win_tests.rc PROPERTIES OBJECT_DEPENDS "${artwork}")
 
 add_subdirectory(win)

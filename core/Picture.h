@@ -37,5 +37,17 @@ class TPicture {
   std::shared_ptr<const Data> data_;
 };
 
+// Pictures larger than this are refused rather than allocated: far beyond any screen or slide,
+// and within what a 32-bit process can hold.
+constexpr uint32_t kMaxPictureSide = 16384;
+constexpr uint64_t kMaxPicturePixels = 64u << 20;
+
 // Decodes a complete PNG file held in memory; raises ERuvoError with libpng's text on failure.
 TPicture DecodePng(const uint8_t* bytes, size_t size);
+
+// Decodes a complete JPEG file held in memory into an opaque Colour picture; raises ERuvoError
+// "Invalid JPEG image: ..." with libjpeg's text on failure (a truncated or damaged file included).
+TPicture DecodeJpeg(const uint8_t* bytes, size_t size);
+
+// PNG or JPEG, told apart by the file's signature; anything else raises "Unknown picture format.".
+TPicture DecodePicture(const uint8_t* bytes, size_t size);

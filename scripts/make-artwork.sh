@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Draws every artwork PNG under resources/artwork with ImageMagick and the DejaVu fonts, so the
-# pictures can be remade byte for byte. One theme throughout: warm graphite, cream text, amber accent.
-# Usage: scripts/make-artwork.sh   (writes the PNGs named in resources/Ruvo_Server.rc and
+# Draws every artwork picture under resources/artwork with ImageMagick and the DejaVu fonts, so the
+# pictures can be remade byte for byte: the PNG artwork, the JPEG pictures of the form layouts and
+# the product icon. One theme throughout: warm graphite, cream text, amber accent.
+# Usage: scripts/make-artwork.sh   (writes the files named in resources/Ruvo_Server.rc and
 #        resources/Ruvo_Presenter.rc; the .rc files map them to their ids)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -142,6 +143,255 @@ tiles() {
 }
 tiles 101 320 296 288 216
 tiles 111 352 320 320 240
+
+# ---- Pictures stored with the form layouts: JPEG under resources/artwork, listed under type 401.
+# Each one is drawn on the strip of the 1280x1024 background that it covers on screen, so its
+# corners melt into the screen around it.
+JPEG=(-type TrueColor -strip -interlace none -sampling-factor 1x1 -quality 90)
+save_jpeg() { local f=$1; shift; convert "$@" "${JPEG[@]}" "JPEG:$out/$f"; }
+# The background under a w x h picture at (x, y) of a 1280x1024 screen, as an image operand; kept
+# inside the screen, so the picture gets its full size.
+under() {
+  local x=$(($3 + $1 > 1280 ? 1280 - $1 : $3)) y=$(($4 + $2 > 1024 ? 1024 - $2 : $4))
+  UNDER=(\( "$out/2001-selector-1280x1024.png" -crop "$1x$2+$x+$y" +repage -type TrueColor \))
+}
+# Width in pixels of words set in the bold face at a point size.
+text_width() { convert -font "$BOLD" -pointsize "$2" label:"$1" -format %w info:; }
+# A w x h gradient shaped as a rounded rectangle (x0,y0)-(x1,y1), as an image operand.
+shape() {
+  local w=$1 h=$2 top=$3 bottom=$4 box=$5 r=$6
+  SHAPE=(\( -size "${w}x${h}" "gradient:$top-$bottom" \( -size "${w}x${h}" xc:black -fill white
+         -draw "roundrectangle $box $r,$r" \) -alpha off -compose CopyOpacity -composite \) -compose over -composite)
+}
+
+# Button symbols, 22 px wide, centred on (cx, cy) in the colour c; into ICON.
+icon() {
+  local name=$1 cx=$2 cy=$3 c=$4 fill=${5:-none}
+  case $name in
+    play) ICON=(-stroke none -fill "$c" -draw "polygon $((cx - 7)),$((cy - 10)) $((cx - 7)),$((cy + 10)) $((cx + 10)),$cy") ;;
+    sliders)
+      ICON=(-fill none -stroke "$c" -strokewidth 2 -draw "line $((cx - 11)),$((cy - 7)) $((cx + 11)),$((cy - 7))
+            line $((cx - 11)),$cy $((cx + 11)),$cy line $((cx - 11)),$((cy + 7)) $((cx + 11)),$((cy + 7))"
+            -stroke none -fill "$c" -draw "circle $((cx - 4)),$((cy - 7)) $((cx - 1)),$((cy - 7))
+            circle $((cx + 5)),$cy $((cx + 8)),$cy circle $((cx - 1)),$((cy + 7)) $((cx + 2)),$((cy + 7))") ;;
+    power)
+      ICON=(-fill none -stroke "$c" -strokewidth 3 -draw "stroke-linecap round arc $((cx - 9)),$((cy - 8)) $((cx + 9)),$((cy + 10)) -55,235"
+            -draw "stroke-linecap round line $cx,$((cy - 10)) $cx,$((cy + 1))" -stroke none) ;;
+    reduce)
+      ICON=(-fill none -stroke "$c" -strokewidth 3 -draw "stroke-linecap round stroke-linejoin round
+            polyline $((cx - 11)),$((cy - 7)) $((cx - 4)),$cy $((cx - 11)),$((cy + 7))
+            polyline $((cx + 11)),$((cy - 7)) $((cx + 4)),$cy $((cx + 11)),$((cy + 7))"
+            -strokewidth 2 -draw "line $cx,$((cy - 10)) $cx,$((cy + 10))" -stroke none) ;;
+    screen)
+      ICON=(-fill "$fill" -stroke "$c" -strokewidth 2 -draw "roundrectangle $((cx - 11)),$((cy - 9)) $((cx + 11)),$((cy + 5)) 2,2"
+            -fill none -draw "line $cx,$((cy + 6)) $cx,$((cy + 9)) line $((cx - 6)),$((cy + 10)) $((cx + 6)),$((cy + 10))" -stroke none) ;;
+    grid)
+      local d="" r k
+      for r in 0 1; do for k in 0 1 2; do
+        d+="rectangle $((cx - 11 + k * 8)),$((cy - 7 + r * 8)) $((cx - 6 + k * 8)),$((cy - 2 + r * 8)) "
+      done; done
+      ICON=(-stroke none -fill "$c" -draw "$d") ;;
+    presenter)  # the previous, current and next slides, and the notes under them
+      ICON=(-stroke none -fill "$c" -draw "rectangle $((cx - 5)),$((cy - 8)) $((cx + 5)),$((cy + 1))
+            rectangle $((cx - 11)),$((cy - 4)) $((cx - 8)),$((cy + 1)) rectangle $((cx + 8)),$((cy - 4)) $((cx + 11)),$((cy + 1))
+            rectangle $((cx - 11)),$((cy + 5)) $((cx + 11)),$((cy + 6)) rectangle $((cx - 11)),$((cy + 9)) $((cx + 4)),$((cy + 10))") ;;
+    up|down)
+      local t=1
+      [ "$name" = up ] && t=-1
+      ICON=(-fill none -stroke "$c" -strokewidth 3 -draw "stroke-linecap round stroke-linejoin round
+            polyline $((cx - 8)),$((cy - 4 * t)) $cx,$((cy + 4 * t)) $((cx + 8)),$((cy - 4 * t))" -stroke none) ;;
+  esac
+}
+
+# A picture button's face, w x h at (x, y) on the 1280x1024 screen: a raised graphite key with a
+# symbol and words. Looks: up; down (pressed: darker, sunk by a pixel, amber edge); hot and hotdown
+# (amber key, for the face that says the audience sees a black screen).
+face() {
+  local file=$1 w=$2 h=$3 x=$4 y=$5 look=$6 symbol=$7 words=$8 pt=${9:-17}
+  local top='#4c4540' bottom='#332e2b' edge='rgba(255,255,255,0.18)' ink=$CREAM mark=$ACCENT fill='#0b0a09'
+  local sink=0 ew=1 shine='rgba(255,255,255,0.10)'
+  case $look in
+    down) top='#171513' bottom='#26221f' edge=$ACCENT ink='#f5dcb0' sink=1 ew=2 shine='rgba(0,0,0,0.45)' ;;
+    hot) top='#f2b764' bottom='#cf8b32' edge='#ffdca6' ink='#1a1715' mark='#1a1715' fill='#fff6e2' ;;
+    hotdown) top='#9a5f1c' bottom='#b9792b' edge='#ffdca6' ink='#1a1715' mark='#1a1715' fill='#fff6e2' sink=1 ew=2
+             shine='rgba(0,0,0,0.35)' ;;
+  esac
+  local tw gap=9 total left cy=$(((h - 2) / 2 + sink))
+  tw=$(text_width "$words" "$pt")
+  total=$((22 + gap + tw)) left=$(((w - total) / 2 + sink))
+  under "$w" "$h" "$x" "$y"
+  shape "$w" "$h" "$top" "$bottom" "1,$((1 + sink)) $((w - 2)),$((h - 3 + sink))" 9
+  icon "$symbol" $((left + 11)) "$cy" "$mark" "$fill"
+  local shadow=()
+  [ "$sink" = 0 ] && shadow=(-fill 'rgba(0,0,0,0.45)' -draw "roundrectangle 1,3 $((w - 2)),$((h - 1)) 9,9")
+  save_jpeg "$file" "${UNDER[@]}" "${shadow[@]}" "${SHAPE[@]}" \
+    -fill none -stroke "$shine" -strokewidth 1 -draw "line 9,$((2 + sink)) $((w - 10)),$((2 + sink))" \
+    -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle 1,$((1 + sink)) $((w - 2)),$((h - 3 + sink)) 9,9" -stroke none \
+    "${ICON[@]}" -fill "$ink" -font "$BOLD" -pointsize "$pt" -gravity West \
+    -annotate "+$((left + 22 + gap))+$((cy - h / 2))" "$words" -gravity NorthWest
+}
+
+# Selector: the Launch/Manage toggle at (16, 16), Exit and Reduce empty slots along the bottom.
+face 4001-selector-launch-up.jpg 286 54 16 16 up play "Launch" 19
+face 4002-selector-launch-down.jpg 286 54 16 16 down play "Launch" 19
+face 4003-selector-manage-up.jpg 286 54 16 16 up sliders "Manage" 19
+face 4004-selector-manage-down.jpg 286 54 16 16 down sliders "Manage" 19
+face 4005-selector-exit-up.jpg 109 54 1155 954 up power "Exit"
+face 4006-selector-exit-down.jpg 109 54 1155 954 down power "Exit"
+face 4007-selector-reduce-empty-slots-up.jpg 246 54 16 954 up reduce "Reduce empty slots" 16
+face 4008-selector-reduce-empty-slots-down.jpg 246 54 16 954 down reduce "Reduce empty slots" 16
+
+# The selector tile's backdrop: only its corners show around the tile frames, on tiles of any row,
+# so it takes the background's mean shade at the top and at the bottom of the large tiles' rows.
+shade() {
+  convert "$out/2001-selector-1280x1024.png" \( -clone 0 -crop "1168x16+56+$1" \) \( -clone 0 -crop "1168x16+56+$2" \) \
+    -delete 0 -append -scale '1x1!' -format '%[pixel:p{0,0}]' info:
+}
+save_jpeg 4101-tile-background.jpg -size 352x320 "gradient:$(shade 151 552)-$(shade 455 856)"
+
+# Slide-show screen's top bar. The Blank face shows while the audience sees the slide; the Show
+# face, amber, while the audience screen is black.
+face 4201-show-up.jpg 222 54 269 15 hot screen "Show screen"
+face 4202-blank-up.jpg 222 54 269 15 up screen "Blank screen"
+face 4203-show-down.jpg 222 54 269 15 hotdown screen "Show screen"
+face 4204-blank-down.jpg 222 54 269 15 down screen "Blank screen"
+face 4205-hide-all-slides-up.jpg 222 54 24 15 up presenter "Presenter view"
+face 4206-show-all-slides-up.jpg 222 54 24 15 up grid "All slides"
+face 4207-hide-all-slides-down.jpg 222 54 24 15 down presenter "Presenter view"
+face 4208-show-all-slides-down.jpg 222 54 24 15 down grid "All slides"
+face 4209-slide-show-exit-up.jpg 109 54 1153 14 up power "Exit"
+face 4210-slide-show-exit-down.jpg 109 54 1153 14 down power "Exit"
+
+# Timer panel: a plate hanging from the top edge with two light windows, behind the black elapsed
+# time (x 16..81) and clock (x 128..225) that the screen draws over it, captioned above.
+timer_window() {
+  local x0=$1 x1=$2
+  TIMER+=(\( -size "$((x1 - x0 + 1))x40" 'gradient:#fffaf0-#e6dcc8' \( -size "$((x1 - x0 + 1))x40" xc:black -fill white
+          -draw "roundrectangle 0,0 $((x1 - x0)),39 6,6" \) -alpha off -compose CopyOpacity -composite \)
+          -geometry "+$x0+17" -compose over -composite
+          -fill none -stroke 'rgba(0,0,0,0.55)' -strokewidth 1 -draw "roundrectangle $x0,17 $x1,56 6,6"
+          -stroke 'rgba(0,0,0,0.18)' -draw "line $((x0 + 4)),18 $((x1 - 4)),18" -stroke none)
+}
+TIMER=()
+timer_window 10 87
+timer_window 120 233
+under 255 61 512 0
+shape 255 61 '#3d3733' '#2a2522' "1,-12 253,59" 10
+save_jpeg 4211-start-timer.jpg "${UNDER[@]}" -fill 'rgba(0,0,0,0.5)' -draw "roundrectangle 1,-10 253,60 10,10" \
+  "${SHAPE[@]}" -fill none -stroke 'rgba(255,255,255,0.16)' -draw "roundrectangle 1,-12 253,59 10,10" -stroke none \
+  "${TIMER[@]}" -fill "$MUTED" -font "$BOLD" -pointsize 9 -kerning 1 -annotate +13+13 "ELAPSED" -annotate +123+13 "CLOCK"
+
+# Presenter view. Frame coordinates map to the background as (x + 2, y + 86). The notes panel: a
+# header bar over a grey text area that lies under the notes text (x 24..553, y 69..398).
+notes_panel() {
+  local file=$1 look=$2 bar_top='#4c4540' bar_bottom='#38322e' ink=$CREAM edge='rgba(255,255,255,0.14)' ew=1 sink=0
+  local body_top='#2e2a28' body_bottom='#252120' paper='#d6d1c9'
+  if [ "$look" = down ]; then
+    bar_top='#171513' bar_bottom='#26221f' ink='#f5dcb0' edge=$ACCENT ew=2 sink=1
+    body_top='#201d1b' body_bottom='#1a1716' paper='#cbc5bc'
+  fi
+  local tw left
+  tw=$(text_width "hide my notes" 18) left=$(((576 - tw - 30) / 2 + sink))
+  under 576 415 354 105
+  shape 576 415 "$body_top" "$body_bottom" "0,0 575,430" 12
+  local body=("${SHAPE[@]}")
+  shape 576 415 "$bar_top" "$bar_bottom" "8,$((8 + sink)) 567,$((51 + sink))" 8
+  icon up $((left + 8)) $((30 + sink)) "$ACCENT"
+  save_jpeg "$file" "${UNDER[@]}" "${body[@]}" "${SHAPE[@]}" \
+    -fill none -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle 8,$((8 + sink)) 567,$((51 + sink)) 8,8" -stroke none \
+    "${ICON[@]}" -fill "$ink" -font "$BOLD" -pointsize 18 -gravity West -annotate "+$((left + 30))+$((30 + sink - 415 / 2))" "hide my notes" \
+    -gravity NorthWest -fill "$paper" -draw "roundrectangle 12,60 563,430 6,6" \
+    -fill none -stroke 'rgba(0,0,0,0.35)' -draw "roundrectangle 12,60 563,430 6,6" -stroke none \
+    -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle $((ew - 1)),$((ew - 1)) $((576 - ew)),430 12,12" -stroke none
+}
+notes_panel 4301-hide-notes-up.jpg up
+notes_panel 4302-hide-notes-down.jpg down
+
+# The bar that calls the notes up: a tab standing on the current slide's frame.
+notes_bar() {
+  local file=$1 look=$2 top='#4c4540' bottom='#38322e' ink=$CREAM edge='rgba(255,255,255,0.18)' ew=1 sink=0
+  if [ "$look" = down ]; then
+    top='#171513' bottom='#26221f' ink='#f5dcb0' edge=$ACCENT ew=2 sink=1
+  fi
+  local tw left
+  tw=$(text_width "show my notes" 18) left=$(((576 - tw - 30) / 2 + sink))
+  under 576 61 354 457
+  shape 576 61 "$top" "$bottom" "0,$((4 + sink)) 575,80" 12
+  icon down $((left + 8)) $((33 + sink)) "$ACCENT"
+  save_jpeg "$file" "${UNDER[@]}" "${SHAPE[@]}" \
+    -fill none -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle $((ew - 1)),$((4 + sink)) $((576 - ew)),80 12,12" -stroke none \
+    "${ICON[@]}" -fill "$ink" -font "$BOLD" -pointsize 18 -gravity West -annotate "+$((left + 30))+$((33 + sink - 61 / 2))" "show my notes" \
+    -gravity NorthWest
+}
+notes_bar 4303-show-notes-up.jpg up
+notes_bar 4304-show-notes-down.jpg down
+
+# The current slide's frame: the slide area (16, 16) 576x432 ringed in amber.
+under 608 464 338 518
+shape 608 464 '#2e2a28' '#242020' "0,0 607,463" 12
+save_jpeg 4305-cur-slide-panel.jpg "${UNDER[@]}" "${SHAPE[@]}" \
+  -fill none -stroke 'rgba(255,255,255,0.14)' -draw "roundrectangle 0,0 607,463 12,12" \
+  -stroke "$ACCENT" -strokewidth 2 -draw "rectangle 13,13 594,450" -stroke none -fill "$WELL" -draw "rectangle 16,16 591,447"
+
+# Previous and next panels: the slide area (320x240) lies against the current slide's frame, so the
+# panel's frame runs round the outer side only, with a bar under the area. Drawn with the outer side
+# at the left and mirrored for the next panel before the words are set. Looks: up, down (pressed),
+# off (no such slide: darkened, no slide area).
+side_panel() {
+  local file=$1 side=$2 look=$3 h=317 sink=0 ew=1 edge='rgba(255,255,255,0.14)' ink=$CREAM
+  local body_top='#2e2a28' body_bottom='#252120' bar_top='#433c38' bar_bottom='#322d2a' area=white
+  case $look in
+    down) bar_top='#171513' bar_bottom='#26221f' ink='#f5dcb0' edge=$ACCENT ew=2 sink=1
+          body_top='#201d1b' body_bottom='#1a1716' ;;
+    off) h=320 ink='#6b635c' edge='rgba(255,255,255,0.06)' area='#121110'
+         body_top='#1f1c1a' body_bottom='#1a1817' bar_top='#221f1d' bar_bottom='#1d1a19' ;;
+  esac
+  local words="< previous slide" empty="no previous slide" centre=176 left=0 flip=()
+  if [ "$side" = next ]; then
+    words="next slide >" empty="no next slide" centre=160 left=944 flip=(-flop)
+  fi
+  under 336 "$h" $((left + 2)) 646
+  local back=(\( "${UNDER[@]}" "${flip[@]}" \))
+  shape 336 "$h" "$bar_top" "$bar_bottom" "16,$((264 + sink)) 371,$((306 + sink))" 8
+  local bar=("${SHAPE[@]}")
+  shape 336 "$h" "$body_top" "$body_bottom" "0,0 360,$((h - 1))" 12
+  local note=()
+  [ "$look" = off ] && note=(-fill '#5b544e' -font "$SANS" -pointsize 15
+    -annotate "+$((centre - $(text_width "$empty" 15) / 2))+141" "$empty")
+  save_jpeg "$file" "${back[@]}" "${SHAPE[@]}" \
+    -fill none -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle $((ew - 1)),$((ew - 1)) 360,$((h - ew)) 12,12" \
+    -stroke none -fill "$area" -draw "rectangle 16,16 335,255" "${bar[@]}" \
+    -fill none -stroke "$edge" -strokewidth "$ew" -draw "roundrectangle 16,$((264 + sink)) 371,$((306 + sink)) 8,8" \
+    -stroke none "${flip[@]}" -fill "$ink" -font "$BOLD" -pointsize 18 \
+    -annotate "+$((centre - $(text_width "$words" 18) / 2 + sink))+$((291 + sink))" "$words" "${note[@]}"
+}
+side_panel 4306-next-slide-panel-up.jpg next up
+side_panel 4307-prev-slide-panel-up.jpg prev up
+side_panel 4308-prev-slide-panel-down.jpg prev down
+side_panel 4309-prev-slide-panel-disabled.jpg prev off
+side_panel 4310-next-slide-panel-down.jpg next down
+side_panel 4311-next-slide-panel-disabled.jpg next off
+
+# The product icon: a graphite square, two slides and an amber play mark, as in the splash picture.
+# Drawn at eight times the size and scaled down, once per size.
+product_icon() {
+  local size=$1 u=$(($1 * 8))
+  k() { echo $(($1 * u / 48)); }  # a coordinate on a 48-unit grid
+  convert -size "${u}x${u}" xc:none \
+    \( -size "${u}x${u}" 'gradient:#4a413c-#1c1918' \( -size "${u}x${u}" xc:black -fill white \
+       -draw "roundrectangle $(k 1),$(k 1) $(k 47),$(k 47) $(k 10),$(k 10)" \) -alpha off -compose CopyOpacity -composite \) \
+    -compose over -composite -fill none -stroke "$ACCENT" -strokewidth "$(k 2)" \
+    -draw "roundrectangle $(k 2),$(k 2) $(k 46),$(k 46) $(k 9),$(k 9)" -stroke none \
+    -fill "$MUTED" -draw "roundrectangle $(k 7),$(k 10) $(k 31),$(k 28) $(k 2),$(k 2)" \
+    -fill "$CREAM" -draw "roundrectangle $(k 15),$(k 18) $(k 41),$(k 38) $(k 2),$(k 2)" \
+    -fill "$ACCENT" -draw "polygon $(k 23),$(k 22) $(k 23),$(k 34) $(k 34),$(k 28)" \
+    -filter Box -resize "${size}x${size}" -depth 8 "${STRIP[@]}" "PNG32:$2"
+}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+for size in 16 32 48; do product_icon "$size" "$tmp/$size.png"; done
+convert "$tmp/16.png" "$tmp/32.png" "$tmp/48.png" "ICO:$out/ruvo.ico"
+cp "$tmp/32.png" "$out/4401-about-product.png"
 
 # The launcher's splash picture; its lower edge fades into the splash window's colour (83, 72, 69).
 save_colour 203-splash.png -size 384x256 'gradient:#1c1918-#534845' \

@@ -58,10 +58,13 @@ fi
 gtest native "$build/native/ruvo_native_tests"
 
 fuzz_seconds=${FUZZ_SECONDS:-30}
-for target in fuzz_module_header fuzz_slide_block; do
+# Each target starts from its seeds: the module files, or tests/fuzz/seeds-picture for the pictures.
+for target in fuzz_module_header fuzz_slide_block fuzz_picture; do
+  seeds=tests/fuzz/seeds
+  [ "$target" = fuzz_picture ] && seeds=tests/fuzz/seeds-picture
   mkdir -p "$build/fuzz/corpus-$target"
   check "$target" "$build/fuzz/$target" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 "$build/fuzz/corpus-$target" tests/fuzz/seeds
+    -print_final_stats=1 "$build/fuzz/corpus-$target" "$seeds"
 done
 
 check exports-server bash scripts/check-exports.sh "$build/win/bin/Ruvo_Server.dll" tests/exports/Ruvo_Server.txt

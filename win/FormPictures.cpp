@@ -1,4 +1,12 @@
 #include "FormPictures.h"
 
-// Placeholder until the form pictures land: none is found.
-TPicture LoadFormPicture(int32_t) { return TPicture(); }
+#include "OwnModule.h"
+#include "ResourceBytes.h"
+
+TPicture LoadFormPicture(HMODULE module, int32_t id) {
+  TResourceBytes bytes = FindResourceBytes(module, id, kFormPictureResourceType);
+  if (!bytes) return TPicture();
+  return DecodePicture(bytes.Data, bytes.Size);
+}
+
+TPicture LoadFormPicture(int32_t id) { return LoadFormPicture(OwnModule(), id); }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "Picture.h"
@@ -33,3 +35,35 @@ inline std::vector<TArtworkEntry> ServerArtwork() {
 }
 
 inline std::vector<TArtworkEntry> LauncherArtwork() { return {{203, 384, 256, TPictureKind::Colour}}; }
+
+// The pictures stored with the form layouts (resource type 401), all in the library: JPEG, but
+// for the about box's PNG with alpha.
+inline std::vector<TArtworkEntry> FormPictureArtwork() {
+  using K = TPictureKind;
+  std::vector<TArtworkEntry> all;
+  auto add = [&all](std::initializer_list<int32_t> ids, int w, int h, K kind = K::Colour) {
+    for (int32_t id : ids) all.push_back({id, w, h, kind});
+  };
+  add({4001, 4002, 4003, 4004}, 286, 54);
+  add({4005, 4006, 4209, 4210}, 109, 54);
+  add({4007, 4008}, 246, 54);
+  add({4101}, 352, 320);
+  add({4201, 4202, 4203, 4204, 4205, 4206, 4207, 4208}, 222, 54);
+  add({4211}, 255, 61);
+  add({4301, 4302}, 576, 415);
+  add({4303, 4304}, 576, 61);
+  add({4305}, 608, 464);
+  add({4306, 4307, 4308, 4310}, 336, 317);
+  add({4309, 4311}, 336, 320);
+  add({4401}, 32, 32, K::Alpha);
+  return all;
+}
+
+// Each button face and the face it shows while pressed: (up id, down id).
+inline std::vector<std::pair<int32_t, int32_t>> PressedFacePairs() {
+  return {{4001, 4002}, {4003, 4004}, {4005, 4006}, {4007, 4008}, {4201, 4203}, {4202, 4204}, {4205, 4207},
+          {4206, 4208}, {4209, 4210}, {4301, 4302}, {4303, 4304}, {4307, 4308}, {4306, 4310}};
+}
+
+// The sizes that the product icon holds.
+inline std::vector<int> ProductIconSizes() { return {16, 32, 48}; }

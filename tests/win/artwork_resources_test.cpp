@@ -1,9 +1,13 @@
-// The artwork as resources of the built binaries, read through the artwork loader.
+// The artwork and the form pictures as resources of the built binaries, read through their loaders.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "AddIn.h"
 #include "ArtworkTable.h"
+#include "FormPictures.h"
 #include "PngResource.h"
+#include "ResourceBytes.h"
 #include "RuvoError.h"
 
 namespace {
@@ -71,4 +75,81 @@ TEST(ArtworkResources, EachLoadIsAPictureOfItsOwn) {
   EXPECT_FALSE(a.SharesPixels(b));
   a = TPicture();
   EXPECT_EQ(b.Width(), 118);
+}
+
+namespace {
+// The sizes of the icon group with the product icon's id, each checked to make an icon of its size.
+std::vector<int> ProductIconSizesIn(HMODULE module) {
+  std::vector<int> sizes;
+  TResourceBytes group = FindResourceBytes(module, kProductIconId, 14 /* RT_GROUP_ICON */);
+  if (!group || group.Size < 6) return sizes;
+  // The group: a 6-byte header (0, 1, count), then 14-byte entries starting with width, height.
+  int count = group.Data[4] | group.Data[5] << 8;
+  for (int i = 0; i < count && 6 + 14 * size_t(i + 1) <= group.Size; ++i) {
+    int size = group.Data[6 + 14 * i];
+    int id = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.Data), TRUE, size, size, LR_DEFAULTCOLOR);
+    TResourceBytes image = FindResourceBytes(module, id, 3 /* RT_ICON */);
+    HICON icon = image ? CreateIconFromResourceEx(const_cast<BYTE*>(image.Data), DWORD(image.Size), TRUE, 0x00030000,
+                                                  size, size, LR_DEFAULTCOLOR)
+                       : nullptr;
+    ICONINFO info{};
+    if (icon && GetIconInfo(icon, &info)) {
+      BITMAP colour{};
+      if (GetObjectA(info.hbmColor, sizeof colour, &colour) && colour.bmWidth == size && colour.bmHeight == size)
+        sizes.push_back(size);
+      DeleteObject(info.hbmColor);
+      DeleteObject(info.hbmMask);
+    }
+    if (icon) DestroyIcon(icon);
+  }
+  std::sort(sizes.begin(), sizes.end());
+  return sizes;
+}
+}  // namespace
+
+TEST(FormPictures, LibraryHoldsEveryPictureUnderTypeFourHundredOne) {
+  TAddIn addIn;
+  for (const auto& e : FormPictureArtwork()) {
+    TPicture p = LoadFormPicture(addIn.Module(), e.Id);
+    ASSERT_TRUE(p) << e.Id;
+    EXPECT_EQ(p.Width(), e.Width) << e.Id;
+    EXPECT_EQ(p.Height(), e.Height) << e.Id;
+    EXPECT_EQ(int(p.Kind()), int(e.Kind)) << e.Id;
+  }
+  // Not among the PNG artwork.
+  EXPECT_FALSE(LoadPNGResource(addIn.Module(), fpSelectorLaunchUp, 400));
+}
+
+TEST(FormPictures, OwnModuleIsTheCallingBinary) {
+  // The tests carry the library's resources, so the pictures come from the test program itself.
+  TPicture p;
+  ASSERT_NO_THROW(p = LoadFormPicture(fpStartTimer));
+  EXPECT_EQ(p.Width(), 255);
+  EXPECT_THROW(LoadFormPicture(9003), ERuvoError);
+}
+
+TEST(FormPictures, MissingIdsGiveNoPictureAndRaiseNothing) {
+  TAddIn addIn;
+  TDataFile launcher("Ruvo_Presenter.exe");
+  ASSERT_NE(launcher.Get(), nullptr);
+  struct {
+    HMODULE Module;
+    int32_t Id;
+  } cases[] = {{addIn.Module(), 2001}, {addIn.Module(), 4000},           {addIn.Module(), 4212},
+               {launcher.Get(), 4001}, {launcher.Get(), fpAboutProduct}, {launcher.Get(), 203}};
+  for (const auto& c : cases) {
+    TPicture p;
+    EXPECT_NO_THROW(p = LoadFormPicture(c.Module, c.Id)) << c.Id;
+    EXPECT_FALSE(p) << c.Id;
+  }
+}
+
+TEST(FormPictures, BothBinariesCarryTheProductIconInItsSizes) {
+  TAddIn addIn;
+  TDataFile launcher("Ruvo_Presenter.exe");
+  ASSERT_NE(launcher.Get(), nullptr);
+  EXPECT_EQ(ProductIconSizesIn(addIn.Module()), ProductIconSizes());
+  EXPECT_EQ(ProductIconSizesIn(launcher.Get()), ProductIconSizes());
+  HICON icon = LoadIconA(addIn.Module(), MAKEINTRESOURCEA(kProductIconId));
+  EXPECT_NE(icon, nullptr);
 }
