@@ -51,6 +51,13 @@ add_executable(bench_module_read tests/bench/bench_module_read.cpp)
 target_link_libraries(bench_module_read PRIVATE ruvo_win)
 target_link_options(bench_module_read PRIVATE ${RUVO_STATIC})
 
+# The presenter's costs as the add-in meets them (scripts/bench.sh).
+add_executable(bench_presenter tests/bench/bench_presenter.cpp tests/doubles/AddIn.cpp)
+target_include_directories(bench_presenter PRIVATE tests/doubles ui)
+target_link_libraries(bench_presenter PRIVATE ruvo_core psapi)
+target_link_options(bench_presenter PRIVATE ${RUVO_STATIC})
+add_dependencies(bench_presenter Ruvo_Server)
+
 # Load benchmark: LoadLibrary time and private memory of the library, next to a DLL that only
 # decodes the same background pictures once (scripts/bench-load.sh).
 add_executable(bench_load tests/bench/bench_load.cpp)

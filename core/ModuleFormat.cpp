@@ -217,7 +217,8 @@ TSlideInfo* FindSlideInfo(TDesignerModule& module, int32_t slideIndex) {
 
 TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size) {
   std::vector<uint8_t> png;
-  if (size > 0) png.reserve(std::min<size_t>(size_t(size), 64 * 1024));
+  // The declared size comes from the file: trusted for the buffer only up to what slides need.
+  if (size > 0) png.reserve(std::min<size_t>(size_t(size), 32u << 20));
   InflateBlock(stream, offset, size, [&](const uint8_t* p, size_t n) { png.insert(png.end(), p, p + n); });
   return DecodePng(png.data(), png.size());
 }

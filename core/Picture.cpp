@@ -24,11 +24,6 @@ bool TPicture::SameContent(const TPicture& other) const {
 }
 
 namespace {
-// Pictures larger than this are refused rather than allocated: far beyond any screen or slide,
-// and within what a 32-bit process can hold.
-constexpr png_uint_32 kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = 64u << 20;
-
 // What libpng's callbacks share with the decoder. Plain data only: libpng leaves an error by
 // longjmp, which must not skip a destructor.
 struct TPngSource {
@@ -97,7 +92,8 @@ TPicture DecodePng(const uint8_t* bytes, size_t size) {
 
   png_uint_32 width = png_get_image_width(guard.png, guard.info);
   png_uint_32 height = png_get_image_height(guard.png, guard.info);
-  if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || uint64_t(width) * height > kMaxPixels)
+  if (width == 0 || height == 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
+      uint64_t(width) * height > kMaxPicturePixels)
     throw ERuvoError(Format("Invalid PNG image: unsupported size %ux%u", width, height));
   int colorType = png_get_color_type(guard.png, guard.info);
   TPictureKind kind = TPictureKind::Colour;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): reading a 300-slide module's header and decoding one 1920x1080 slide
 # through LoadSlidePictureByKey, next to libpng alone decoding the same PNG from memory. Runs the
-# native build and the Windows build (under Wine), each in one run.
+# native build and the Windows build (under Wine), each in one run; under Wine also the presenter
+# (window, thumbnails, level changes, private memory after each).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -26,9 +27,12 @@ echo "Windows build under Wine:"
 # From a local copy in the test machine: code mapped from the shared folder can read back as zeros.
 cat >"$work/run.sh" <<RUN
 rm -rf /tmp/bench && mkdir /tmp/bench && cd /tmp/bench
-cp "$build/win/bin/bench_module_read.exe" "$work/slide.png" .
+cp "$build/win/bin/bench_module_read.exe" "$build/win/bin/bench_presenter.exe" "$build/win/bin/Ruvo_Server.dll" \
+  "$work/slide.png" .
 wine bench_module_read.exe slide.png . >out.txt 2>&1
 rc=\$?
+echo "the presenter under Wine:" >>out.txt
+wine bench_presenter.exe slide.png . >>out.txt 2>&1 || rc=\$?
 tr -d '\r' <out.txt
 exit \$rc
 RUN

@@ -132,19 +132,20 @@ RUVO_EXPORT(void) ShowFileBrowserFrame() {
   RUVO_GUARDED(, OnWindow([](TMainForm& w) { w.ShowFileBrowser(); });)
 }
 
-// Both repaint the whole window at once, also when the slot number was out of range.
+// Both bring the window up to date at once, also when the slot number was out of range. What the
+// call changed is invalid already; painting that alone shows the same as repainting everything.
 RUVO_EXPORT(void)
 LoadSelectorThumbnail(int32_t index, TDesignerModule* module, TStream* stream, int32_t slideKey, const char* fileName) {
   RUVO_GUARDED(, OnWindow([&](TMainForm& w) {
                  w.SelectorFrame.LoadThumbnail(index, module, stream, slideKey, StringIn(fileName));
-                 w.Repaint();
+                 w.Update();
                });)
 }
 
 RUVO_EXPORT(void) SwapSelectorThumbnail(int32_t a, int32_t b) {
   RUVO_GUARDED(, OnWindow([&](TMainForm& w) {
                  w.SelectorFrame.SwapThumbnails(a, b);
-                 w.Repaint();
+                 w.Update();
                });)
 }
 

@@ -287,23 +287,24 @@ bool TWinControl::SetCursorFor() {
 
 void TWinControl::PaintWindow() {
   TPaintDC paint(handle_);
-  RECT client;
-  GetClientRect(handle_, &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
+  // The buffer covers only what is to be painted; the controls draw at their window positions.
+  const RECT& area = paint.Area();
+  int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
   TMemoryDC buffer(paint.Get());
-  TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+  TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(paint.Get(), width, height));
   if (!buffer.Get() || !bitmap) return;
   TSelect selectBitmap(buffer.Get(), bitmap.Get());
+  SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
   TGdiObject<HBRUSH> background(CreateSolidBrush(ColorToRGB(color_)));
-  FillRect(buffer.Get(), &client, background.Get());
-  const RECT& area = paint.Area();
+  FillRect(buffer.Get(), &area, background.Get());
   for (auto& control : controls_) {
     if (!control->Windowless() || !control->visible_) continue;
     RECT r{control->left_, control->top_, control->left_ + control->width_, control->top_ + control->height_};
     RECT overlap;
     if (!IntersectRect(&overlap, &r, &area)) continue;
     TSavedDC saved(buffer.Get());
-    SetViewportOrgEx(buffer.Get(), r.left, r.top, nullptr);
+    SetViewportOrgEx(buffer.Get(), r.left - area.left, r.top - area.top, nullptr);
     IntersectClipRect(buffer.Get(), 0, 0, control->width_, control->height_);
     // One control that cannot draw leaves its place empty; the others still draw.
     try {
@@ -311,8 +312,8 @@ void TWinControl::PaintWindow() {
     } catch (...) {
     }
   }
-  BitBlt(paint.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.Get(), area.left,
-         area.top, SRCCOPY);
+  SetViewportOrgEx(buffer.Get(), 0, 0, nullptr);
+  BitBlt(paint.Get(), area.left, area.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
 
 void TWinControl::Resized() {
@@ -384,6 +385,10 @@ void TWinControl::Invalidate() {
 
 void TWinControl::Repaint() {
   if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void TWinControl::Update() {
+  if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 int TWinControl::ClientWidth() const {

@@ -128,6 +128,9 @@ class TWinControl : public TControl {
   void Invalidate() override;
   // Paints the window and all its controls now, without waiting for the message loop.
   void Repaint();
+  // Paints now, without waiting for the message loop, whatever of the window and its controls
+  // is waiting to be painted.
+  void Update();
   int ClientWidth() const;
   int ClientHeight() const;
 
