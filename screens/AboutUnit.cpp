@@ -11,14 +11,6 @@ namespace {
 constexpr int kGroupLeft = 8, kGroupTop = 8;
 constexpr TColor clHighlight = SysColor(COLOR_HIGHLIGHT);
 constexpr TColor clHotLight = SysColor(COLOR_HOTLIGHT);
-
-TPicture ProductPicture() {
-  try {
-    return LoadFormPicture(fpAboutProduct);
-  } catch (...) {
-    return TPicture();
-  }
-}
 }  // namespace
 
 TAboutForm::TAboutForm(TForm* owner)
@@ -41,7 +33,7 @@ TAboutForm::TAboutForm(TForm* owner)
   Panel2.SetStyle(TBevelStyle::SoftRaised);
   Panel2.SetBounds(kGroupLeft + 16, kGroupTop + 24, 40, 40);
   ProductImage.SetBounds(Panel2.Left() + 2, Panel2.Top() + 2, 32, 32);
-  ProductImage.SetPicture(ProductPicture());
+  ProductImage.SetPicture(FormPictureOrNone(fpAboutProduct));
 
   Label1.SetBounds(kGroupLeft + 72, kGroupTop + 24, 360, 16);
   Label1.SetFont(TFontSpec{"Tahoma", -13, true, clWindowText});

@@ -13,16 +13,8 @@
 #include "UtilsUnit.h"
 
 namespace {
-TPicture FormPicture(int32_t id) {
-  try {
-    return LoadFormPicture(id);
-  } catch (...) {
-    return TPicture();  // a face that cannot be decoded shows as nothing
-  }
-}
-
 void Holder(TImage& image, int32_t id) {
-  image.SetPicture(FormPicture(id));
+  image.SetPicture(FormPictureOrNone(id));
   image.Hide();
 }
 

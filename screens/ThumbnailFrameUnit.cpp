@@ -8,11 +8,10 @@ namespace {
 // Artwork ids of the frame states 0..6 for large tiles; small tiles use the same less 100.
 constexpr int32_t kLargeFrameIds[7] = {1114, 1115, 1116, 1111, 1112, 1117, 1118};
 
-// A picture of our own artwork that fails to decode shows as nothing, like a missing one.
-template <class Load>
-TPicture Quietly(Load load) {
+// A frame of our own artwork that fails to decode shows as nothing, like a missing one.
+TPicture FrameOrNone(int32_t id) {
   try {
-    return load();
+    return LoadPNGResource(OwnModule(), id);
   } catch (...) {
     return TPicture();
   }
@@ -27,7 +26,7 @@ const TPicture& TTilePictures::Frame(int state, int tileSize) {
     loaded_[size] = true;
     for (int s = 0; s < 7; ++s) {
       int32_t id = kLargeFrameIds[s] - (tileSize == 2 ? 100 : 0);
-      frames_[size][size_t(s)] = Quietly([id] { return LoadPNGResource(OwnModule(), id); });
+      frames_[size][size_t(s)] = FrameOrNone(id);
       ++decoded_;
     }
   }
@@ -37,7 +36,7 @@ const TPicture& TTilePictures::Frame(int state, int tileSize) {
 const TPicture& TTilePictures::Background() {
   if (!backgroundLoaded_) {
     backgroundLoaded_ = true;
-    background_ = Quietly([] { return LoadFormPicture(fpTileBackground); });
+    background_ = FormPictureOrNone(fpTileBackground);
     ++decoded_;
   }
   return background_;

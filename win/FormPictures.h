@@ -60,3 +60,7 @@ TPicture LoadFormPicture(int32_t id);
 
 // The same from another binary's resources.
 TPicture LoadFormPicture(HMODULE module, int32_t id);
+
+// The picture from OwnModule(), or no picture when it is missing or cannot be decoded: a screen
+// shows nothing in the place of a face it cannot draw.
+TPicture FormPictureOrNone(int32_t id);
