@@ -46,8 +46,6 @@ TMainForm::TMainForm()
   };
 
   // Creation steps, once the selector has chosen the screen size.
-  FSavedAutoRun.Disable();
-  FExitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, "RuvoPresenterExit"));
   RECT monitor{};
   if (!MonitorBounds(1, monitor)) monitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   int width = monitor.right - monitor.left, height = monitor.bottom - monitor.top;
@@ -58,6 +56,9 @@ TMainForm::TMainForm()
   FWorkLeft = area.Left, FWorkTop = area.Top, FWorkWidth = area.Width, FWorkHeight = area.Height;
   PlaceScreen(SelectorFrame);
   PlaceScreen(FFileBrowserFrame);
+  // Last, so that a window that failed to be made never leaves auto-run off or the event open.
+  FSavedAutoRun.Disable();
+  FExitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, "RuvoPresenterExit"));
 }
 
 TMainForm::~TMainForm() {
