@@ -28,6 +28,8 @@ TMainForm::TMainForm()
   OnKeyUp = [this](TForm&, WORD key, TShiftState shift) { FormKeyUp(key, shift); };
   OnCloseQuery = [](TForm&) { return false; };  // only ClosePresenter ends the window
 
+  FFileBrowserFrame.CancelButton.OnClick = [this](TButton&) { FileBrowserFrameCancelButtonClick(); };
+  FFileBrowserFrame.OKButton.OnClick = [this](TButton&) { FileBrowserFrameOKButtonClick(); };
   SelectorFrame.SetAnchors(akLeft | akTop);
   SelectorFrame.ExitImage.SetAnchors(akLeft | akTop | akBottom);
   SelectorFrame.ExitImage.OnClick = [this](TControl&) { SelectorFrameExitImageClick(); };
@@ -191,7 +193,7 @@ void TMainForm::SetFrameBlankButton(const std::string& Name) {
 void TMainForm::FileBrowserFrameCancelButtonClick() { SetCommand(std::string(), cmdBrowseCancel); }
 
 void TMainForm::FileBrowserFrameOKButtonClick() {
-  std::string path = FFileBrowserFrame.SelectedPath();
+  std::string path = FFileBrowserFrame.FileListBox.FileName();
   SetCommand(std::string(), cmdBrowseOK, nullptr, &path);
 }
 
