@@ -217,7 +217,9 @@ void TMainForm::SelectorFrameExitImageClick() {
 void TMainForm::SelectorFrameReduceEmptySlotsImageClick() { SetCommand(std::string(), cmdReduceEmptySlots); }
 
 void TMainForm::WMDeviceChange(WPARAM event, LPARAM data) {
-  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+  // Only arrival and removal notices point at a header; other events may carry anything.
+  bool volumeEvent = event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE;
+  const auto* header = volumeEvent ? reinterpret_cast<const DEV_BROADCAST_HDR*>(data) : nullptr;
   bool haveHeader = header && header->dbch_size >= sizeof(DEV_BROADCAST_HDR);
   uint32_t type = haveHeader ? header->dbch_devicetype : 0;
   bool haveVolume = haveHeader && header->dbch_size >= sizeof(DEV_BROADCAST_VOLUME);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <dbt.h>
 
 #include "BrowserTools.h"
 #include "PresenterApi.h"
@@ -288,4 +290,18 @@ TEST_F(Browser, TheSplitterMovesTheBorder) {
   EXPECT_EQ(after.right - after.left, before.right - before.left - 200);
   EXPECT_EQ(dirAfter.left, dirBefore.left - 200);
   EXPECT_EQ(dirAfter.right, dirBefore.right);
+}
+
+// Volume notices reach the add-in while the browser is on view; the data of other events is
+// never read (a device-nodes notice carries no header).
+TEST_F(Browser, VolumeNoticesWhileBrowsing) {
+  Open();
+  DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << 4, 0};
+  EXPECT_EQ(SendMessageA(main, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume)), TRUE);
+  EXPECT_EQ(ReadCommand(api), Cmd(16, "E"));
+  volume.dbcv_unitmask = 1u << 7;
+  SendMessageA(main, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, LPARAM(&volume));
+  EXPECT_EQ(ReadCommand(api), Cmd(17, "H"));
+  EXPECT_EQ(SendMessageA(main, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 1), TRUE);
+  EXPECT_EQ(ReadCommand(api), Cmd(0));
 }
