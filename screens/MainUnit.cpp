@@ -193,7 +193,7 @@ void TMainForm::SetFrameBlankButton(const std::string& Name) {
 void TMainForm::FileBrowserFrameCancelButtonClick() { SetCommand(std::string(), cmdBrowseCancel); }
 
 void TMainForm::FileBrowserFrameOKButtonClick() {
-  std::string path = FFileBrowserFrame.FileListBox.FileName();
+  std::string path = FFileBrowserFrame.SelectedPath();
   SetCommand(std::string(), cmdBrowseOK, nullptr, &path);
 }
 

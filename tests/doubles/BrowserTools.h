@@ -94,15 +94,6 @@ inline int ListIndexOf(HWND list, const std::string& text) {
   return -1;
 }
 
-// Clicks a list entry by its text; false when the list does not show it.
-inline bool ClickListItem(HWND list, const std::string& text) {
-  int i = ListIndexOf(list, text);
-  if (i < 0) return false;
-  POINT p = ListItemPoint(list, i);
-  ClickAt(p.x, p.y);
-  return true;
-}
-
 // Double-clicks at a screen point as the mouse would: press, release, the second press, release.
 inline void DoubleClickAt(int x, int y) {
   POINT p{x, y};
@@ -117,11 +108,15 @@ inline void DoubleClickAt(int x, int y) {
   Settle(5);
 }
 
-inline bool DoubleClickListItem(HWND list, const std::string& text) {
+// Clicks a list entry by its text, once or twice; false when the list does not show it.
+inline bool ClickListItem(HWND list, const std::string& text, bool twice = false) {
   int i = ListIndexOf(list, text);
   if (i < 0) return false;
   POINT p = ListItemPoint(list, i);
-  DoubleClickAt(p.x, p.y);
+  if (twice)
+    DoubleClickAt(p.x, p.y);
+  else
+    ClickAt(p.x, p.y);
   return true;
 }
 

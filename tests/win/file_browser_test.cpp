@@ -130,8 +130,8 @@ class Browser : public ::testing::Test {
   }
   // Opens a folder of the current drive's root with double clicks, as the speaker does.
   void Enter(const std::string& name) {
-    ASSERT_TRUE(DoubleClickListItem(b.DirList, ListItems(b.DirList).at(0))) << "root";
-    ASSERT_TRUE(DoubleClickListItem(b.DirList, name)) << name;
+    ASSERT_TRUE(ClickListItem(b.DirList, ListItems(b.DirList).at(0), true)) << "root";
+    ASSERT_TRUE(ClickListItem(b.DirList, name, true)) << name;
   }
 };
 
@@ -258,7 +258,7 @@ TEST_F(Browser, OKFollowsTheSelectionAndPostsThePath) {
   Enter("Talks");  // another folder: nothing is selected
   EXPECT_FALSE(IsWindowEnabled(b.OK));
   Shot("browser-presentations.png");
-  ASSERT_TRUE(DoubleClickListItem(b.FileList, "Keynote.ppt"));
+  ASSERT_TRUE(ClickListItem(b.FileList, "Keynote.ppt", true));
   EXPECT_EQ(ReadCommand(api), Cmd(15, "G:\\Talks\\Keynote.ppt"));
 
   // A double click on an empty list chooses nothing.
