@@ -28,6 +28,8 @@ TMainForm::TMainForm()
   OnKeyUp = [this](TForm&, WORD key, TShiftState shift) { FormKeyUp(key, shift); };
   OnCloseQuery = [](TForm&) { return false; };  // only ClosePresenter ends the window
 
+  FFileBrowserFrame.CancelButton.OnClick = [this](TButton&) { FileBrowserFrameCancelButtonClick(); };
+  FFileBrowserFrame.OKButton.OnClick = [this](TButton&) { FileBrowserFrameOKButtonClick(); };
   SelectorFrame.SetAnchors(akLeft | akTop);
   SelectorFrame.ExitImage.SetAnchors(akLeft | akTop | akBottom);
   SelectorFrame.ExitImage.OnClick = [this](TControl&) { SelectorFrameExitImageClick(); };
@@ -216,7 +218,9 @@ void TMainForm::SelectorFrameExitImageClick() {
 void TMainForm::SelectorFrameReduceEmptySlotsImageClick() { SetCommand(std::string(), cmdReduceEmptySlots); }
 
 void TMainForm::WMDeviceChange(WPARAM event, LPARAM data) {
-  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+  // Only arrival and removal notices point at a header; other events may carry anything.
+  bool volumeEvent = event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE;
+  const auto* header = volumeEvent ? reinterpret_cast<const DEV_BROADCAST_HDR*>(data) : nullptr;
   bool haveHeader = header && header->dbch_size >= sizeof(DEV_BROADCAST_HDR);
   uint32_t type = haveHeader ? header->dbch_devicetype : 0;
   bool haveVolume = haveHeader && header->dbch_size >= sizeof(DEV_BROADCAST_VOLUME);

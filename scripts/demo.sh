@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The main job: sets up, builds the deliverables, and runs the add-in stand-in under Wine. It writes
 # a module per deck from sample slides through Ruvo_Server.dll's exports, reads one back, then
-# drives the presenter as the add-in does (selector filled, a speaker's clicks and keys, each
-# command answered, the presenter closed), saying what it did, one line per step. What the
+# drives the presenter as the add-in does (selector filled, a module picked in the file browser, a
+# speaker's clicks and keys, each command answered, the presenter closed), saying what it did, one line per step. What the
 # speaker saw is saved in build/demo/screenshots.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -75,6 +75,7 @@ win_suite() { cat "$logs/wine-tests.log"; [ "$(cat "$logs/wine-tests.rc" 2>/dev/
 rm -f "$logs/wine-tests.log" "$logs/wine-tests.rc"
 # Everything under Wine shares one desktop and one wineserver.
 cat >"$logs/wine-suite.sh" <<SUITE
+bash "$here/scripts/wine-drives.sh"
 # Run from a local copy: code pages mapped from the shared folder can read back as zeros.
 rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
 timeout 600 wine ruvo_win_tests.exe >"$logs/wine-tests.log" 2>&1

@@ -193,19 +193,33 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       PreviewKey(handle_, msg, wParam);
       break;
     case WM_COMMAND:
-      if (lParam) {
-        for (auto& control : controls_) {
-          auto* native = dynamic_cast<TNativeControl*>(control.get());
-          if (native && native->Handle() == reinterpret_cast<HWND>(lParam)) {
-            native->Command(HIWORD(wParam));
-            return 0;
-          }
-        }
+      if (TNativeControl* native = NativeChild(reinterpret_cast<HWND>(lParam))) {
+        native->Command(HIWORD(wParam));
+        return 0;
       }
       if (DialogCommand(LOWORD(wParam))) return 0;
       break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      TNativeControl* native = item.CtlType == ODT_MENU ? nullptr : NativeChild(item.hwndItem);
+      if (native && native->DrawItem(item)) return TRUE;
+      break;
+    }
+    case WM_CTLCOLORLISTBOX:
+      if (TNativeControl* native = NativeChild(reinterpret_cast<HWND>(lParam)))
+        if (HBRUSH brush = native->ControlColor(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+      break;
   }
   return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+TNativeControl* TWinControl::NativeChild(HWND window) const {
+  if (!window) return nullptr;
+  for (auto& control : controls_) {
+    auto* native = dynamic_cast<TNativeControl*>(control.get());
+    if (native && native->Handle() == window) return native;
+  }
+  return nullptr;
 }
 
 void TWinControl::PreviewKey(HWND window, UINT msg, WPARAM key) {
@@ -489,6 +503,11 @@ void TLabel::SetShowAccelChar(bool on) {
   Invalidate();
 }
 
+void TLabel::SetPathEllipsis(bool on) {
+  pathEllipsis_ = on;
+  Invalidate();
+}
+
 void TLabel::SetColor(TColor color) {
   color_ = color;
   hasColor_ = true;
@@ -510,6 +529,7 @@ void TLabel::Paint(HDC dc) {
   flags |= alignment_ == TAlignment::Center ? DT_CENTER : alignment_ == TAlignment::Right ? DT_RIGHT : DT_LEFT;
   if (wordWrap_) flags |= DT_WORDBREAK;
   if (!showAccelChar_) flags |= DT_NOPREFIX;
+  if (pathEllipsis_) flags |= DT_SINGLELINE | DT_PATH_ELLIPSIS;
   if (layout_ != TTextLayout::Top) {
     RECT measured = r;
     DrawTextA(dc, caption_.c_str(), -1, &measured, flags | DT_CALCRECT);
@@ -631,7 +651,7 @@ TNativeControl::~TNativeControl() {
 
 void TNativeControl::Attached() {
   HWND parent = Parent() ? Parent()->Handle() : nullptr;
-  handle_ = CreateWindowExA(0, ClassName(), caption_.c_str(),
+  handle_ = CreateWindowExA(ExStyle(), ClassName(), caption_.c_str(),
                             WS_CHILD | (Visible() ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED) | Style(), Left(),
                             Top(), Width(), Height(), parent, nullptr, OwnModule(), nullptr);
   if (!handle_) throw ERuvoError(Format("Cannot create a %s control (error %lu).", ClassName(), GetLastError()));

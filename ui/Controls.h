@@ -18,6 +18,7 @@
 #include "Picture.h"
 
 class TWinControl;
+class TNativeControl;
 class TTimer;
 
 enum class TAlign { None, Client };
@@ -162,6 +163,7 @@ class TWinControl : public TControl {
   friend class TTimer;
   friend class TNativeControl;
   static LRESULT Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  TNativeControl* NativeChild(HWND window) const;
   void Adopt(std::unique_ptr<TControl> control);
   void PaintWindow();
   void Resized();
@@ -212,6 +214,8 @@ class TLabel : public TGraphicControl {
   void SetTransparent(bool on);
   // With accelerator characters on, "&x" underlines x and "&&" shows one ampersand.
   void SetShowAccelChar(bool on);
+  // A path too long for one line is shortened with an ellipsis inside it, keeping its file name.
+  void SetPathEllipsis(bool on);
   // The background of an opaque label; its window's colour unless set.
   void SetColor(TColor color);
   // With auto-size on, the label takes the size of its text (keeping its width when it wraps).
@@ -231,6 +235,7 @@ class TLabel : public TGraphicControl {
   bool wordWrap_ = false;
   bool transparent_ = false;
   bool showAccelChar_ = true;
+  bool pathEllipsis_ = false;
   bool hasColor_ = false;
   TColor color_ = clBtnFace;
   bool autoSize_ = false;
@@ -296,9 +301,14 @@ class TNativeControl : public TControl {
   void VisibleChanged() override;
   virtual const char* ClassName() const = 0;
   virtual DWORD Style() const { return 0; }
+  virtual DWORD ExStyle() const { return 0; }
   virtual void Created() {}
   // A WM_COMMAND notification the control sent to its parent.
   virtual void Command(WORD) {}
+  // An owner-drawn control's item to draw (WM_DRAWITEM to its parent); true when drawn.
+  virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
+  // The brush behind a list control (WM_CTLCOLORLISTBOX to its parent); null for the default.
+  virtual HBRUSH ControlColor(HDC) { return nullptr; }
 
  private:
   friend class TWinControl;

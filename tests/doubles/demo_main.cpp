@@ -4,6 +4,8 @@
 // the way the add-in would, and closes the presenter. One line per step; screenshots of what the
 // speaker sees go to the screenshot folder.
 // Usage: ruvo_demo SLIDE_FOLDER WORK_FOLDER SCREENSHOT_FOLDER
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "BrowserTools.h"
 #include "ModuleWriter.h"
 #include "PresenterApi.h"
 #include "ScreenTools.h"
@@ -32,7 +35,8 @@ std::vector<std::string> FindSlides(const std::string& folder, const std::string
 
 const char* CommandName(int32_t id) {
   static const std::map<int32_t, const char*> names = {
-      {6, "launch slot"},         {12, "exit presenter"}, {13, "manage empty slot"},  {18, "manage filled slot"},
+      {6, "launch slot"},         {12, "exit presenter"}, {13, "manage empty slot"},
+      {14, "browse cancel"},      {15, "browse OK"},      {18, "manage filled slot"},
       {19, "previous slide key"}, {20, "next slide key"}, {25, "reduce empty slots"},
   };
   auto it = names.find(id);
@@ -76,13 +80,14 @@ class TDemo {
     int column = (n - 1) % 3, row = (n - 1) / 3;
     return POINT{56 + column * 408 + 176, 151 + row * 401 + 120};
   }
-  int32_t LoadSlot(int32_t slot, const std::string& deck) {
-    std::string path = modules_.at(deck);
+  int32_t LoadSlot(int32_t slot, const std::string& deck) { return LoadSlotFrom(slot, modules_.at(deck), deck); }
+  int32_t LoadSlotFrom(int32_t slot, const std::string& path, const std::string& deck) {
     auto open = std::make_unique<TOpenModule>(*moduleApi_, path);
     api_->LoadSelectorThumbnail(slot, open->Module, open->File, 1, path.c_str());
     Say("LoadSelectorThumbnail: slot %d shows the first slide of %s", slot, deck.c_str());
     return slot;
   }
+  void BrowseForSlot(int32_t slot, const std::string& deck);
 
   std::string slides_, work_, shots_;
   int step_ = 0;
@@ -91,6 +96,34 @@ class TDemo {
   std::unique_ptr<TPresenterApi> api_;
   std::map<std::string, std::string> modules_;
 };
+
+// The add-in's answer to a manage click on an empty slot: the file browser, where the speaker
+// picks a module from the desktop, and the module loaded into the slot on OK.
+void TDemo::BrowseForSlot(int32_t slot, const std::string& deck) {
+  char desktop[MAX_PATH] = "";
+  SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
+  for (const auto& module : modules_)
+    CopyFileA(module.second.c_str(), (std::string(desktop) + "\\" + module.first + ".ruvo").c_str(), FALSE);
+  Say("the speaker's modules lie on the desktop, %s", desktop);
+  api_->ShowFileBrowserFrame();
+  Say("ShowFileBrowserFrame: the file browser opens on the desktop");
+  Shot("demo-01a-file-browser.png");
+  HWND main = FindWindowA("TRuvoWinControl", "Ruvo Presenter");
+  TBrowserWindows browser = FindBrowser(main);
+  if (!ClickListItem(browser.FileList, deck + ".ruvo")) {
+    Say("the browser does not show %s.ruvo", deck.c_str());
+    return;
+  }
+  Say("the speaker clicks %s.ruvo; OK is %s", deck.c_str(), IsWindowEnabled(browser.OK) ? "enabled" : "DISABLED");
+  Shot("demo-01b-module-chosen.png");
+  ClickWindow(browser.OK);
+  Say("the speaker clicks OK");
+  TCommandRead chosen = Poll();
+  if (chosen.Id != 15) return;
+  LoadSlotFrom(slot, chosen.Param2, deck);
+  api_->ShowPresentationSelectorFrame();
+  Say("ShowPresentationSelectorFrame: back to the selector");
+}
 
 int TDemo::Run() {
   addIn_ = std::make_unique<TAddIn>();
@@ -140,7 +173,7 @@ int TDemo::Run() {
   POINT s4 = Slot(4);
   ClickAt(s4.x, s4.y);
   Say("the speaker clicks the empty slot 4 (manage mode)");
-  if (Poll().Id == 13) LoadSlot(4, "Offsite");
+  if (Poll().Id == 13) BrowseForSlot(4, "Offsite");
   LoadSlot(1, "Quarterly");
   LoadSlot(2, "Launch");
   Shot("demo-02-selector-filled.png");
