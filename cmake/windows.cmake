@@ -59,3 +59,12 @@ set_target_properties(bench_decode_once PROPERTIES PREFIX "")
 target_include_directories(bench_decode_once PRIVATE resources)
 target_link_libraries(bench_decode_once PRIVATE ruvo_win)
 target_link_options(bench_decode_once PRIVATE ${RUVO_STATIC})
+
+# The presentation export and the slide-show window tracking, whose start and end steps the
+# library's start runs; PowerPoint's stand-in, and a slide-show window in another process.
+target_sources(ruvo_win_tests PRIVATE server/export/ExportPPTToModuleComponentsUnit.cpp server/export/WinProcUnit.cpp
+  tests/doubles/FakePowerPoint.cpp)
+target_include_directories(ruvo_win_tests PRIVATE server/export)
+add_executable(fake_slide_show tests/doubles/fake_slide_show.cpp)
+target_link_options(fake_slide_show PRIVATE ${RUVO_STATIC})
+add_dependencies(ruvo_win_tests fake_slide_show)

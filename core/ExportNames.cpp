@@ -22,8 +22,8 @@ std::string CopyingStatusText(const TExportNames& names) {
                 ExtractFilePath(names.TempCopy).c_str(), ExtractFilePath(names.Target).c_str());
 }
 
-std::string TempModulePresentationPath(const TExportNames& names, const std::string& fullName) {
-  return MakeRelativePath(names.TempModule, fullName);
+std::string TempModulePresentationPath(const std::string& tempModule, const std::string& fullName) {
+  return MakeRelativePath(tempModule, fullName);
 }
 
 std::string TempCopyPresentationPath(const std::string& fullName) { return ExtractFileName(fullName); }

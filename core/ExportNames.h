@@ -23,7 +23,7 @@ std::string CopyingStatusText(const TExportNames& names);
 
 // The temporary module names the presentation relative to its own folder (its full path when it
 // lies on another drive); the copy, which will lie next to the presentation, by its bare name.
-std::string TempModulePresentationPath(const TExportNames& names, const std::string& fullName);
+std::string TempModulePresentationPath(const std::string& tempModule, const std::string& fullName);
 std::string TempCopyPresentationPath(const std::string& fullName);
 
 // The copy's size cut down to whole kilobytes must be strictly less than the free bytes; free

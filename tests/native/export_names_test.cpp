@@ -37,7 +37,7 @@ TEST(ExportNames, PresentationPathEachModuleStores) {
   };
   TExportNames names = MakeExportNames("D:\\Talks\\talk.ppt", "C:\\Users\\me\\Temp\\");
   for (const auto& c : cases) {
-    EXPECT_EQ(TempModulePresentationPath(names, c.fullName), c.tempModuleStores) << c.fullName;
+    EXPECT_EQ(TempModulePresentationPath(names.TempModule, c.fullName), c.tempModuleStores) << c.fullName;
     EXPECT_EQ(TempCopyPresentationPath(c.fullName), c.tempCopyStores) << c.fullName;
   }
 }
