@@ -1,5 +1,6 @@
 #include "ExportPPTToModuleComponentsUnit.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <random>
