@@ -11,9 +11,10 @@
 #include "ExportNames.h"
 #include "ExportStrings.h"
 #include "FileStream.h"
-#include "ModuleFiles.h"
+#include "ModuleFormat.h"
 #include "PathRules.h"
 #include "ProgressStatusUnit.h"
+#include "ProgressThrottle.h"
 #include "StreamCopy.h"
 #include "UtilsUnit.h"
 
@@ -53,6 +54,21 @@ class TFileRemover {
 // Progress bar positions are 32-bit; slide counts near the limit saturate.
 int32_t Bar(int64_t position) { return int32_t(std::min<int64_t>(position, std::numeric_limits<int32_t>::max())); }
 
+// A slide's picture compressed once: the same block goes into both modules, which thus cost one
+// compression, not two.
+struct TSlideBlock {
+  TMemoryStream bytes;
+  int32_t size = 0;
+};
+
+TSlideBlock CompressPicture(const std::string& picture) {
+  TFileStream source(picture, TFileStream::TMode::OpenRead);
+  TSlideBlock block;
+  int32_t offset = 0, compressedSize = 0;
+  WriteSlideBlock(block.bytes, source, offset, block.size, compressedSize);
+  return block;
+}
+
 // One of the two modules: its record and its file, written header first, then the blocks, then
 // the header again over the first. The file is removed again unless kept.
 class TModuleWriter {
@@ -70,9 +86,17 @@ class TModuleWriter {
     WriteHeader();
   }
 
-  TSlideInfo WriteSlide(const std::string& picture) {
+  // Appends the block and says where it lies.
+  TSlideInfo WriteSlide(const TSlideBlock& block) {
+    const std::vector<uint8_t>& bytes = block.bytes.Bytes();
+    int64_t offset = file_->Position();
+    if (offset + int64_t(bytes.size()) > std::numeric_limits<int32_t>::max())
+      throw ERuvoError(Format("The module file \"%s\" would grow beyond 2 GB.", file_->Name().c_str()));
+    file_->Write(bytes.data(), bytes.size());
     TSlideInfo e;
-    WriteSlideToFile(*file_, picture, e.Offset, e.Size, e.CompressedSize);
+    e.Offset = int32_t(offset);
+    e.Size = block.size;
+    e.CompressedSize = int32_t(bytes.size());
     return e;
   }
   void SetSlide(int32_t k, TSlideInfo e) {
@@ -139,6 +163,23 @@ class TProgressReport : public TCopyProgress {
   IProgressStatus* progress_;
 };
 
+double Seconds() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+// The window's progress operations, paced: each repaints the window at once, which can cost more
+// than a slide or a block of bytes.
+class TPacedProgress : public TProgressThrottle {
+ public:
+  explicit TPacedProgress(IProgressStatus* progress) : TProgressThrottle(report_, Seconds), report_(progress) {}
+
+ private:
+  TProgressReport report_;
+};
+
 // Bytes free to the caller on the folder's drive; 0 when the system cannot tell.
 int64_t FreeBytes(const std::string& folder) {
   ULARGE_INTEGER free{};
@@ -147,6 +188,54 @@ int64_t FreeBytes(const std::string& folder) {
 }
 
 int64_t MeasureFile(const std::string& name) { return TFileStream(name, TFileStream::TMode::OpenRead).Size(); }
+
+// The body of ExportHelper; raises on failure, leaving no file of its own behind.
+void WriteModules(IDispatch* presentation, const std::string& tempModule, const std::string& tempCopy,
+                  IProgressStatus* window) {
+  TPacedProgress progress(window);
+  TDispatch slides = Get(presentation, "Slides").AsDispatch();
+  int32_t n = Get(slides.Get(), "Count").AsInt32();
+  if (n < 0) throw ERuvoError(Format("The presentation reports %d slides.", n));
+  progress.SetParams(0, 0, Bar(2 * int64_t(n)));
+  std::string fullName = Get(presentation, "FullName").AsText();
+  TDispatch settings = Get(presentation, "SlideShowSettings").AsDispatch();
+  TDispatch namedShows = Get(settings.Get(), "NamedSlideShows").AsDispatch();
+  int32_t named = Get(namedShows.Get(), "Count").AsInt32();
+  if (named < 0 || named == std::numeric_limits<int32_t>::max())
+    throw ERuvoError(Format("The presentation reports %d named slide shows.", named));
+
+  TModuleWriter module(tempModule, TempModulePresentationPath(tempModule, fullName), n, named + 1);
+  TModuleWriter copy(tempCopy, TempCopyPresentationPath(fullName), n, named + 1);
+  ExpectSlideCount(slides.Get(), n);
+  std::vector<bool> seen(size_t(n), false);
+  for (int32_t i = 1; i <= n; ++i) {
+    progress.ProcessMessages();
+    TDispatch slide = Call(slides.Get(), "Item", {TVariant(i)}).AsDispatch();
+    TFileRemover picture(ExportSlidePicture(slide.Get()));
+    progress.ProcessMessages();
+    TSlideBlock block = CompressPicture(picture.Path());
+    TSlideInfo inModule = module.WriteSlide(block);
+    progress.ProcessMessages();
+    // The slide's number indexes both modules' arrays.
+    int32_t k = Get(slide.Get(), "SlideIndex").AsInt32();
+    if (k < 1 || k > n) throw ERuvoError(Format("Slide %d reports the slide number %d, outside 1 to %d.", i, k, n));
+    if (seen[size_t(k) - 1])
+      throw ERuvoError(Format("Slide %d reports the slide number %d, which an earlier slide has.", i, k));
+    seen[size_t(k) - 1] = true;
+    module.SetSlide(k, inModule);
+    progress.SetPosition(Bar(2 * int64_t(i) - 1));
+    progress.ProcessMessages();
+    TSlideInfo inCopy = copy.WriteSlide(block);
+    progress.ProcessMessages();
+    copy.SetSlide(k, inCopy);
+    progress.SetPosition(Bar(2 * int64_t(i)));
+  }
+  ExpectSlideCount(slides.Get(), n);
+  module.Finish();
+  copy.Finish();
+  module.Keep();
+  copy.Keep();
+}
 
 struct TBusy {
   TBusy() { gExporting = true; }
@@ -205,54 +294,10 @@ void ExportPPTToModuleComponentsUnitEnd() {
 }
 
 bool ExportHelper(IDispatch* presentation, const std::string& tempModule, const std::string& tempCopy,
-                  IProgressStatus* progress){
-    RUVO_GUARDED(false,
-                 {
-                   TDispatch slides = Get(presentation, "Slides").AsDispatch();
-                   int32_t n = Get(slides.Get(), "Count").AsInt32();
-                   if (n < 0) throw ERuvoError(Format("The presentation reports %d slides.", n));
-                   progress->SetParams(0, 0, Bar(2 * int64_t(n)));
-                   std::string fullName = Get(presentation, "FullName").AsText();
-                   TDispatch settings = Get(presentation, "SlideShowSettings").AsDispatch();
-                   TDispatch namedShows = Get(settings.Get(), "NamedSlideShows").AsDispatch();
-                   int32_t named = Get(namedShows.Get(), "Count").AsInt32();
-                   if (named < 0 || named == std::numeric_limits<int32_t>::max())
-                     throw ERuvoError(Format("The presentation reports %d named slide shows.", named));
-
-                   TModuleWriter module(tempModule, TempModulePresentationPath(tempModule, fullName), n, named + 1);
-                   TModuleWriter copy(tempCopy, TempCopyPresentationPath(fullName), n, named + 1);
-                   ExpectSlideCount(slides.Get(), n);
-                   std::vector<bool> seen(size_t(n), false);
-                   for (int32_t i = 1; i <= n; ++i) {
-                     progress->ProcessMessages();
-                     TDispatch slide = Call(slides.Get(), "Item", {TVariant(i)}).AsDispatch();
-                     TFileRemover picture(ExportSlidePicture(slide.Get()));
-                     progress->ProcessMessages();
-                     TSlideInfo inModule = module.WriteSlide(picture.Path());
-                     progress->ProcessMessages();
-                     // The slide's number indexes both modules' arrays.
-                     int32_t k = Get(slide.Get(), "SlideIndex").AsInt32();
-                     if (k < 1 || k > n)
-                       throw ERuvoError(Format("Slide %d reports the slide number %d, outside 1 to %d.", i, k, n));
-                     if (seen[size_t(k) - 1])
-                       throw ERuvoError(
-                           Format("Slide %d reports the slide number %d, which an earlier slide has.", i, k));
-                     seen[size_t(k) - 1] = true;
-                     module.SetSlide(k, inModule);
-                     progress->SetPosition(Bar(2 * int64_t(i) - 1));
-                     progress->ProcessMessages();
-                     TSlideInfo inCopy = copy.WriteSlide(picture.Path());
-                     progress->ProcessMessages();
-                     copy.SetSlide(k, inCopy);
-                     progress->SetPosition(Bar(2 * int64_t(i)));
-                   }
-                   ExpectSlideCount(slides.Get(), n);
-                   module.Finish();
-                   copy.Finish();
-                   module.Keep();
-                   copy.Keep();
-                   return true;
-                 })}
+                  IProgressStatus* progress) {
+  // A failure is shown while the exporting window is still up.
+  RUVO_GUARDED(false, WriteModules(presentation, tempModule, tempCopy, progress); return true;)
+}
 
 std::string ExportSlidePicture(IDispatch* slide) {
   TFileRemover picture(ReserveSlidePictureName(TempFolder()));
@@ -272,7 +317,7 @@ bool CopyWithProgress(const std::string& source, const std::string& dest, IProgr
   } catch (const ERuvoError&) {
     return false;  // the caller falls back to the temporary module
   }
-  TProgressReport report(progress);
+  TPacedProgress report(progress);
   bool complete = false;
   try {
     complete = CopyStreamWithProgress(*in, *out, report);
