@@ -68,3 +68,21 @@ set_target_properties(bench_decode_once PROPERTIES PREFIX "")
 target_include_directories(bench_decode_once PRIVATE resources)
 target_link_libraries(bench_decode_once PRIVATE ruvo_win)
 target_link_options(bench_decode_once PRIVATE ${RUVO_STATIC})
+
+# The presentation export and the slide-show window tracking, whose start and end steps the
+# library's start runs; PowerPoint's stand-in, and a slide-show window in another process.
+target_sources(ruvo_win_tests PRIVATE server/export/ExportPPTToModuleComponentsUnit.cpp server/export/WinProcUnit.cpp
+  tests/doubles/FakePowerPoint.cpp)
+target_include_directories(ruvo_win_tests PRIVATE server/export)
+add_executable(fake_slide_show tests/doubles/fake_slide_show.cpp)
+target_link_options(fake_slide_show PRIVATE ${RUVO_STATIC})
+add_dependencies(ruvo_win_tests fake_slide_show)
+
+# Export benchmark (scripts/bench-export.sh): the export through the DLL with the double, its copy
+# phase with the unit's own code, and their floors.
+add_executable(bench_export tests/bench/bench_export.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp
+  server/export/ExportPPTToModuleComponentsUnit.cpp)
+target_include_directories(bench_export PRIVATE tests/doubles server/export)
+target_link_libraries(bench_export PRIVATE ruvo_screens)
+target_link_options(bench_export PRIVATE ${RUVO_STATIC})
+add_dependencies(bench_export Ruvo_Server)

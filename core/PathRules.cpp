@@ -44,12 +44,16 @@ bool SameText(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string PPTToDMFileName(const std::string& fileName) {
-  size_t start = NameStart(fileName);
-  size_t dot = fileName.rfind('.');
-  size_t end = dot != std::string::npos && dot >= start ? dot : fileName.size();
-  return fileName.substr(0, end) + ".ruvo";
+std::string ExtractFileName(const std::string& name) { return name.substr(NameStart(name)); }
+
+std::string ExtractFilePath(const std::string& name) { return name.substr(0, NameStart(name)); }
+
+std::string StripExtension(const std::string& name) {
+  size_t dot = name.rfind('.');
+  return dot != std::string::npos && dot >= NameStart(name) ? name.substr(0, dot) : name;
 }
+
+std::string PPTToDMFileName(const std::string& fileName) { return StripExtension(fileName) + ".ruvo"; }
 
 std::string MakeRelativePath(const std::string& baseName, const std::string& destName) {
   if (!SameText(DrivePart(baseName), DrivePart(destName))) return destName;

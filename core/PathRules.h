@@ -3,6 +3,13 @@
 
 #include <string>
 
+// The part after the last backslash or colon; the whole name when it has neither.
+std::string ExtractFileName(const std::string& name);
+// The part up to and including the last backslash or colon; empty when it has neither.
+std::string ExtractFilePath(const std::string& name);
+// The name without the extension of its file-name part (from that part's last dot on).
+std::string StripExtension(const std::string& name);
+
 // The module file name for a presentation: the same folder and name, extension ".ruvo".
 std::string PPTToDMFileName(const std::string& fileName);
 

@@ -4,12 +4,14 @@
 #include "AllSlidesLayout.h"
 #include "Application.h"
 #include "CommandMailbox.h"
+#include "ExportPPTToModuleComponentsUnit.h"
 #include "LayoutTables.h"
 #include "PngResource.h"
 #include "PresenterExports.h"
 #include "PresenterFrameUnit.h"
 #include "ProgressStatusUnit.h"
 #include "ServerLifetime.h"
+#include "WinProcUnit.h"
 
 namespace {
 HINSTANCE gModule = nullptr;
@@ -34,13 +36,16 @@ void ServerStart(HINSTANCE module) {
   // Presenter view unit.
   PresenterFrameUnitStart();
 
-  // ==> Later units join here, in this order: OLE on this thread (export unit), then the empty
-  //     slide-show window list (window-tracking unit).
+  // Export unit: OLE on this thread.
+  ExportPPTToModuleComponentsUnitStart();
+
+  // Window-tracking unit.
+  CreateWindowList();
 }
 
 void ServerEnd() {
-  // ==> Later units' end steps go here, in this order: free the slide-show window list, then
-  //     uninitialise OLE.
+  FreeWindowList();
+  ExportPPTToModuleComponentsUnitEnd();
 
   // Windows the add-in left behind would outlive the code of their window procedure.
   FreePresenterWindow();

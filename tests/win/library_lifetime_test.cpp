@@ -8,6 +8,7 @@
 #include "PresenterFrameUnit.h"
 #include "ProgressStatusUnit.h"
 #include "ServerLifetime.h"
+#include "WinProcUnit.h"
 
 namespace {
 bool MutexExists() {
@@ -25,6 +26,7 @@ void ExpectNothingLeft() {
   EXPECT_EQ(PresenterMutex(), nullptr);
   EXPECT_EQ(GlobalProgressForm(), nullptr);
   EXPECT_FALSE(MutexExists());
+  EXPECT_EQ(SlideShowWindowList(), nullptr);
 }
 
 // Ends the library's steps even when a test stops half way, so later tests start clean.
@@ -52,6 +54,8 @@ TEST_F(LibraryLifetime, StartLoadsEveryLayoutPictureAndEndLeavesNothing) {
     EXPECT_EQ(page.Height(), SelectorResolutions[i].Height - 80) << i;
   }
   EXPECT_EQ(SelectorLayout(1, 5).Image.Width(), 1650);
+  ASSERT_NE(SlideShowWindowList(), nullptr);
+  EXPECT_TRUE(SlideShowWindowList()->empty());
   EXPECT_NE(PresenterMutex(), nullptr);
   EXPECT_TRUE(MutexExists());
   EXPECT_EQ(ServerModule(), GetModuleHandleA(nullptr));
@@ -178,4 +182,44 @@ TEST_F(LibraryLifetime, UnloadFromAnotherThreadLeavesNoWindowProcedureBehind) {
   EXPECT_EQ(WaitForSingleObject(thread, 20000), WAIT_OBJECT_0);
   EXPECT_TRUE(shared.gone);
   CloseHandle(thread);
+}
+
+// OLE is initialised on the loading thread and released at the end; a thread whose COM already runs
+// in the other mode keeps it as it was.
+namespace {
+struct TOleSeen {
+  bool multithreaded;
+  HRESULT whileStarted = E_FAIL, afterEnd = E_FAIL;
+};
+
+DWORD WINAPI StartAndEndOnThisThread(void* p) {
+  auto& seen = *static_cast<TOleSeen*>(p);
+  DWORD mode = seen.multithreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED;
+  if (seen.multithreaded) CoInitializeEx(nullptr, mode);
+  ServerStart(GetModuleHandleA(nullptr));
+  seen.whileStarted = CoInitializeEx(nullptr, mode);
+  if (SUCCEEDED(seen.whileStarted)) CoUninitialize();
+  ServerEnd();
+  seen.afterEnd = CoInitializeEx(nullptr, mode);
+  if (SUCCEEDED(seen.afterEnd)) CoUninitialize();
+  if (seen.multithreaded) CoUninitialize();
+  return 0;
+}
+
+TOleSeen RunOnThread(bool multithreaded) {
+  TOleSeen seen{multithreaded};
+  HANDLE thread = CreateThread(nullptr, 0, StartAndEndOnThisThread, &seen, 0, nullptr);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  return seen;
+}
+}  // namespace
+
+TEST_F(LibraryLifetime, OleRunsOnTheLoadingThreadWhileStarted) {
+  TOleSeen apartment = RunOnThread(false);
+  EXPECT_EQ(apartment.whileStarted, S_FALSE);  // already initialised by the start
+  EXPECT_EQ(apartment.afterEnd, S_OK);         // released again by the end
+  TOleSeen multithreaded = RunOnThread(true);
+  EXPECT_EQ(multithreaded.whileStarted, S_FALSE);
+  EXPECT_EQ(multithreaded.afterEnd, S_FALSE);  // the thread's own COM is not torn down
 }
