@@ -73,9 +73,10 @@ void TMainForm::Shutdown() {
   shutDown_ = true;
   SetVisible(false);
   EndOwnedModals();
+  // The launcher may end PowerPoint as soon as the event is set: the value goes back first.
+  FSavedAutoRun.Restore();
   if (FExitEvent) SetEvent(FExitEvent.Get());
   FExitEvent.Reset();
-  FSavedAutoRun.Restore();
 }
 
 void TMainForm::PlaceScreen(TWinControl& screen) const {
