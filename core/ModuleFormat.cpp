@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -220,6 +221,10 @@ TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size) {
   // The declared size comes from the file: trusted for the buffer only up to what slides need.
   if (size > 0) png.reserve(std::min<size_t>(size_t(size), 32u << 20));
   InflateBlock(stream, offset, size, [&](const uint8_t* p, size_t n) { png.insert(png.end(), p, p + n); });
+  // A JPEG slide is read too; anything else is judged as the PNG that slides normally are.
+  static const uint8_t kJpeg[] = {0xFF, 0xD8, 0xFF};
+  if (png.size() >= sizeof kJpeg && std::equal(kJpeg, kJpeg + sizeof kJpeg, png.begin()))
+    return DecodeJpeg(png.data(), png.size());
   return DecodePng(png.data(), png.size());
 }
 

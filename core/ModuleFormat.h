@@ -26,7 +26,7 @@ void WriteSlideBlock(TStream& module, TStream& source, int32_t& offset, int32_t&
 // The first entry with that slide number, or null.
 TSlideInfo* FindSlideInfo(TDesignerModule& module, int32_t slideIndex);
 
-// Inflates exactly Size bytes of the block at Offset and decodes them as a PNG.
+// Inflates exactly Size bytes of the block at Offset and decodes them as a PNG (or a JPEG).
 TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size);
 
 // No picture (and the stream untouched) when no entry has that slide number.
