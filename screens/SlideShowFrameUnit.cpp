@@ -5,7 +5,6 @@
 #include "CommandMailbox.h"
 #include "FormPictures.h"
 #include "ModuleFormat.h"
-#include "PictureScale.h"
 #include "PngResource.h"
 #include "SlideShowLayout.h"
 #include "SlideShowRules.h"
@@ -180,11 +179,11 @@ void TSlideShowFrame::ShowSlide(TImage& Image, int32_t n) {
   } else if (n == -1) {
     picture = FPrevPagePicture;
   } else if (n != 0 && FModule && FStream) {
-    // Shrunk once to the size it is shown at, so that painting it costs a copy. A damaged slide
-    // leaves its place empty: this runs in slide changes and timer ticks, where a message box
-    // would come back with every one.
+    // Decoded straight to the size it is shown at, so that painting it costs a copy. A damaged
+    // slide leaves its place empty: this runs in slide changes and timer ticks, where a message
+    // box would come back with every one.
     try {
-      picture = ShrinkToFit(LoadSlidePictureByKey(*FModule, *FStream, n), Image.Width(), Image.Height());
+      picture = LoadSlidePictureToFit(*FModule, *FStream, n, Image.Width(), Image.Height());
     } catch (...) {
       picture = TPicture();
     }

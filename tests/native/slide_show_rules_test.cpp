@@ -1,10 +1,15 @@
 // The slide-show screen's time displays, notes test, build indicator and position texts, and JPEG
 // slides read from a module.
 #include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
 
 #include "../doubles/TestJpeg.h"
 #include "ClockText.h"
 #include "ModuleFormat.h"
+#include "PictureScale.h"
+#include "RuvoError.h"
 #include "SlideShowRules.h"
 
 TEST(ClockText, ElapsedTime) {
@@ -118,4 +123,58 @@ TEST(ModuleFile, AJpegSlideIsReadLikeAPng) {
   uint32_t c = p.Pixels()[size_t(10) * 48 + 10];
   EXPECT_NEAR(int((c >> 16) & 0xFF), 0x20, 3);
   EXPECT_NEAR(int(c & 0xFF), 0xC0, 3);
+}
+
+namespace {
+// An RGB PNG without alpha, as slides are exported.
+std::vector<uint8_t> RgbPng(int w, int h) {
+  std::vector<uint8_t> rgb(size_t(w) * size_t(h) * 3);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint8_t* p = &rgb[(size_t(y) * size_t(w) + size_t(x)) * 3];
+      bool box = (x / 53 + y / 41) % 4 == 0;
+      p[0] = box ? 200 : uint8_t(x * 255 / w), p[1] = uint8_t(y * 255 / h), p[2] = uint8_t((x ^ y) & 0xFF);
+    }
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(w);
+  image.height = png_uint_32(h);
+  image.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr);
+  std::vector<uint8_t> out(size);
+  png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr);
+  out.resize(size);
+  return out;
+}
+}  // namespace
+
+// A slide read straight to the size it is shown at equals the whole slide shrunk, for odd sizes
+// that take one, two or three halvings; a damaged slide still fails with the decoder's text.
+TEST(ModuleFile, ASlideReadToFitEqualsTheWholeSlideShrunk) {
+  TMemoryStream file;
+  TDesignerModule m;
+  const int sizes[][2] = {{1001, 563}, {1920, 1080}, {333, 250}};
+  for (int i = 0; i < 3; ++i) {
+    TMemoryStream source(RgbPng(sizes[i][0], sizes[i][1]));
+    TSlideInfo e{};
+    e.SlideIndex = i + 1;
+    WriteSlideBlock(file, source, e.Offset, e.Size, e.CompressedSize);
+    m.SlideInfos.push_back(e);
+  }
+  for (int n = 1; n <= 3; ++n) {
+    TPicture whole = LoadSlidePictureByKey(m, file, n);
+    ASSERT_EQ(whole.Kind(), TPictureKind::Colour);
+    for (auto box : {std::pair<int, int>{576, 432}, {320, 240}, {121, 90}, {4000, 4000}}) {
+      TPicture fitted = LoadSlidePictureToFit(m, file, n, box.first, box.second);
+      EXPECT_TRUE(fitted.SameContent(ShrinkToFit(whole, box.first, box.second))) << n << " " << box.first;
+    }
+  }
+  EXPECT_FALSE(LoadSlidePictureToFit(m, file, 9, 576, 432));
+  // The second slide's block cut short in the middle of its rows.
+  TSlideInfo cut = m.SlideInfos[1];
+  std::vector<uint8_t> bytes(file.Bytes().begin(), file.Bytes().begin() + cut.Offset + cut.CompressedSize / 2);
+  TMemoryStream shortFile(bytes);
+  EXPECT_THROW(LoadSlidePictureToFit(m, shortFile, 2, 576, 432), ERuvoError);
 }
