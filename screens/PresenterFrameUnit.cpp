@@ -9,24 +9,10 @@
 namespace {
 TKernelHandle gMutex;
 
-// A picture of our own artwork that cannot be found or decoded leaves its image empty.
-template <class Load>
-TPicture Quietly(Load load) {
-  try {
-    return load();
-  } catch (...) {
-    return TPicture();
-  }
-}
-
-TPicture Artwork(int32_t id) {
-  return Quietly([id] { return LoadPNGResource(OwnModule(), id); });
-}
-
 // A panel picture of the design layout: the image takes its size.
 void Panel(TImage& image, int32_t id, bool visible) {
   image.SetAutoSize(true);
-  image.SetPicture(Quietly([id] { return LoadFormPicture(id); }));
+  image.SetPicture(FormPictureOrNone(id));
   image.SetVisible(visible);
 }
 
@@ -133,11 +119,11 @@ TPresenterFrame::TPresenterFrame()
   FNotesLabel.SetWordWrap(true);
   FNotesLabel.SetFont(TFontSpec{"Arial Unicode MS", FontHeightForPoints(10), false, clWindowText});
 
-  FBothBuildsPicture = Artwork(101);
-  FPrevBuildPicture = Artwork(105);
-  FNextBuildPicture = Artwork(106);
-  FPlayVideoPicture = Artwork(1001);
-  FPauseVideoPicture = Artwork(1002);
+  FBothBuildsPicture = ArtworkOrNone(101);
+  FPrevBuildPicture = ArtworkOrNone(105);
+  FNextBuildPicture = ArtworkOrNone(106);
+  FPlayVideoPicture = ArtworkOrNone(1001);
+  FPauseVideoPicture = ArtworkOrNone(1002);
   BuildManualImage.SetPicture(FPrevBuildPicture);
   BuildManualImage.Tag = 0;
   VideoImage.SetPicture(FPlayVideoPicture);

@@ -10,18 +10,9 @@
 #include "SlideShowRules.h"
 
 namespace {
-template <class Load>
-TPicture Quietly(Load load) {
-  try {
-    return load();
-  } catch (...) {
-    return TPicture();
-  }
-}
-
 // A hidden holder of one face of a picture button.
 void Holder(TImage& image, int32_t id) {
-  image.SetPicture(Quietly([id] { return LoadFormPicture(id); }));
+  image.SetPicture(FormPictureOrNone(id));
   image.SetBounds(0, 0, image.Picture().Width(), image.Picture().Height());
   image.Hide();
 }
@@ -66,7 +57,7 @@ TSlideShowFrame::TSlideShowFrame()
   Holder(BlankUpImage, fpBlankUp);
   Place(StartTimerImage, kStartTimerDesign);
   StartTimerImage.SetAutoSize(true);
-  StartTimerImage.SetPicture(Quietly([] { return LoadFormPicture(fpStartTimer); }));
+  StartTimerImage.SetPicture(FormPictureOrNone(fpStartTimer));
   StartTimerImage.SetAnchors(0);
   Holder(HideAllSlidesUpImage, fpHideAllSlidesUp);
   Holder(ShowAllSlidesUpImage, fpShowAllSlidesUp);
@@ -122,8 +113,8 @@ TSlideShowFrame::TSlideShowFrame()
   OnResize = [this](TWinControl&) { FrameResize(); };
 
   // Creation steps.
-  FNextPagePicture = Quietly([] { return LoadPNGResource(OwnModule(), 102); });
-  FPrevPagePicture = Quietly([] { return LoadPNGResource(OwnModule(), 103); });
+  FNextPagePicture = ArtworkOrNone(102);
+  FPrevPagePicture = ArtworkOrNone(103);
   ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
   ShowHideAllSlidesImage.Tag = 0;
   BlankShowImage.SetPicture(BlankUpImage.Picture());
@@ -238,22 +229,19 @@ void TSlideShowFrame::SetNotesText(const std::wstring& Text) {
   }
 }
 
-void TSlideShowFrame::ShowNotesPanel() {
-  PresenterFrame.FNotesLabel.Show();
-  PresenterFrame.HideNotesUpImage.Show();
-  PresenterFrame.ShowNotesUpImage.Hide();
-  PresenterFrame.FNotesLabel.Tag = 1;
-  PresenterFrame.HideNotesUpImage.Tag = 1;
-  PresenterFrame.ShowNotesUpImage.Tag = 2;
-}
+void TSlideShowFrame::ShowNotesPanel() { SetNotesPanel(true); }
 
-void TSlideShowFrame::HideNotesPanel() {
-  PresenterFrame.FNotesLabel.Hide();
-  PresenterFrame.HideNotesUpImage.Hide();
-  PresenterFrame.ShowNotesUpImage.Show();
-  PresenterFrame.FNotesLabel.Tag = 2;
-  PresenterFrame.HideNotesUpImage.Tag = 2;
-  PresenterFrame.ShowNotesUpImage.Tag = 1;
+void TSlideShowFrame::HideNotesPanel() { SetNotesPanel(false); }
+
+// The label and the panel shown and the bar hidden, or the other way round; the tags remember it.
+void TSlideShowFrame::SetNotesPanel(bool Shown) {
+  TControl* panel[] = {&PresenterFrame.FNotesLabel, &PresenterFrame.HideNotesUpImage};
+  for (TControl* c : panel) {
+    c->SetVisible(Shown);
+    c->Tag = Shown ? 1 : 2;
+  }
+  PresenterFrame.ShowNotesUpImage.SetVisible(!Shown);
+  PresenterFrame.ShowNotesUpImage.Tag = Shown ? 2 : 1;
 }
 
 void TSlideShowFrame::SetAnimationsCount(int32_t Current, int32_t Total) {

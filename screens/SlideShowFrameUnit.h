@@ -86,6 +86,7 @@ class TSlideShowFrame : public TFrame {
   void SetCurrentSlide(int32_t n);
   void SetPrevSlide(int32_t n);
   void SetNextSlide(int32_t n);
+  void SetNotesPanel(bool Shown);
   // Slide n scaled to fit the image, an arrow picture for -1 and -2, or nothing for 0. A slide
   // that is missing or cannot be read leaves the image empty, without a message.
   void ShowSlide(TImage& Image, int32_t n);

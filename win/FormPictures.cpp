@@ -10,3 +10,11 @@ TPicture LoadFormPicture(HMODULE module, int32_t id) {
 }
 
 TPicture LoadFormPicture(int32_t id) { return LoadFormPicture(OwnModule(), id); }
+
+TPicture FormPictureOrNone(int32_t id) {
+  try {
+    return LoadFormPicture(id);
+  } catch (...) {
+    return TPicture();
+  }
+}

@@ -60,3 +60,7 @@ TPicture LoadFormPicture(int32_t id);
 
 // The same from another binary's resources.
 TPicture LoadFormPicture(HMODULE module, int32_t id);
+
+// LoadFormPicture from OwnModule() for a screen: a picture that cannot be decoded shows as nothing,
+// like a missing one.
+TPicture FormPictureOrNone(int32_t id);

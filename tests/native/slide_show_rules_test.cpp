@@ -1,11 +1,9 @@
 // The slide-show screen's time displays, notes test, build indicator and position texts, and JPEG
 // slides read from a module.
 #include <gtest/gtest.h>
-#include <png.h>
-
-#include <cstring>
 
 #include "../doubles/TestJpeg.h"
+#include "../doubles/TestPng.h"
 #include "ClockText.h"
 #include "ModuleFormat.h"
 #include "PictureScale.h"
@@ -128,25 +126,14 @@ TEST(ModuleFile, AJpegSlideIsReadLikeAPng) {
 namespace {
 // An RGB PNG without alpha, as slides are exported.
 std::vector<uint8_t> RgbPng(int w, int h) {
-  std::vector<uint8_t> rgb(size_t(w) * size_t(h) * 3);
+  std::vector<uint32_t> px(size_t(w) * size_t(h));
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      uint8_t* p = &rgb[(size_t(y) * size_t(w) + size_t(x)) * 3];
       bool box = (x / 53 + y / 41) % 4 == 0;
-      p[0] = box ? 200 : uint8_t(x * 255 / w), p[1] = uint8_t(y * 255 / h), p[2] = uint8_t((x ^ y) & 0xFF);
+      uint32_t r = box ? 200 : uint32_t(x * 255 / w), g = uint32_t(y * 255 / h), b = uint32_t((x ^ y) & 0xFF);
+      px[size_t(y) * size_t(w) + size_t(x)] = 0xFF000000u | r << 16 | g << 8 | b;
     }
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = png_uint_32(w);
-  image.height = png_uint_32(h);
-  image.format = PNG_FORMAT_RGB;
-  png_alloc_size_t size = 0;
-  png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr);
-  std::vector<uint8_t> out(size);
-  png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr);
-  out.resize(size);
-  return out;
+  return EncodePng(w, h, px, false);
 }
 }  // namespace
 
