@@ -211,6 +211,7 @@ void TSlideShowFrame::SetNextSlide(int32_t n) {
 
 void TSlideShowFrame::SetNotesText(const std::wstring& Text) {
   TTntLabel& label = PresenterFrame.FNotesLabel;
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "notes arrive as UTF-16");
   auto utf16 = [](const std::wstring& s) {
     return std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size());
   };
