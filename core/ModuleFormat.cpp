@@ -2,9 +2,11 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
+#include "PictureScale.h"
 #include "RuvoError.h"
 
 namespace {
@@ -215,18 +217,35 @@ TSlideInfo* FindSlideInfo(TDesignerModule& module, int32_t slideIndex) {
   return nullptr;
 }
 
-TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size) {
+namespace {
+TPicture LoadSlidePictureToFit(TStream& stream, int32_t offset, int32_t size, int maxWidth, int maxHeight) {
   std::vector<uint8_t> png;
   // The declared size comes from the file: trusted for the buffer only up to what slides need.
   if (size > 0) png.reserve(std::min<size_t>(size_t(size), 32u << 20));
   InflateBlock(stream, offset, size, [&](const uint8_t* p, size_t n) { png.insert(png.end(), p, p + n); });
-  return DecodePng(png.data(), png.size());
+  // A JPEG slide is read too; anything else is judged as the PNG that slides normally are.
+  static const uint8_t kJpeg[] = {0xFF, 0xD8, 0xFF};
+  if (png.size() >= sizeof kJpeg && std::equal(kJpeg, kJpeg + sizeof kJpeg, png.begin())) {
+    TPicture picture = DecodeJpeg(png.data(), png.size());
+    return maxWidth > 0 && maxHeight > 0 ? ShrinkToFit(picture, maxWidth, maxHeight) : picture;
+  }
+  return DecodePngToFit(png.data(), png.size(), maxWidth, maxHeight);
+}
+}  // namespace
+
+TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size) {
+  return LoadSlidePictureToFit(stream, offset, size, 0, 0);
 }
 
 TPicture LoadSlidePictureByKey(TDesignerModule& module, TStream& stream, int32_t slideIndex) {
+  return LoadSlidePictureToFit(module, stream, slideIndex, 0, 0);
+}
+
+TPicture LoadSlidePictureToFit(TDesignerModule& module, TStream& stream, int32_t slideIndex, int maxWidth,
+                               int maxHeight) {
   const TSlideInfo* e = FindSlideInfo(module, slideIndex);
   if (!e) return TPicture();
-  return LoadSlidePicture(stream, e->Offset, e->Size);
+  return LoadSlidePictureToFit(stream, e->Offset, e->Size, maxWidth, maxHeight);
 }
 
 void ExtractSlideBlock(TStream& stream, TStream& dest, int32_t offset, int32_t size) {

@@ -26,11 +26,16 @@ void WriteSlideBlock(TStream& module, TStream& source, int32_t& offset, int32_t&
 // The first entry with that slide number, or null.
 TSlideInfo* FindSlideInfo(TDesignerModule& module, int32_t slideIndex);
 
-// Inflates exactly Size bytes of the block at Offset and decodes them as a PNG.
+// Inflates exactly Size bytes of the block at Offset and decodes them as a PNG (or a JPEG).
 TPicture LoadSlidePicture(TStream& stream, int32_t offset, int32_t size);
 
 // No picture (and the stream untouched) when no entry has that slide number.
 TPicture LoadSlidePictureByKey(TDesignerModule& module, TStream& stream, int32_t slideIndex);
+
+// The same, shrunk to fit within maxWidth x maxHeight (ShrinkToFit); a PNG slide is shrunk as it
+// is decoded, without holding its full size.
+TPicture LoadSlidePictureToFit(TDesignerModule& module, TStream& stream, int32_t slideIndex, int maxWidth,
+                               int maxHeight);
 
 // Fails, before anything is read or written, when a block cannot hold Size bytes at Offset.
 void CheckSlideBlock(TStream& stream, int32_t offset, int32_t size);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PictureScale.h"
 #include "RuvoError.h"
 
 TPicture::TPicture(int width, int height, std::vector<uint32_t> pixels, TPictureKind kind)
@@ -57,8 +58,8 @@ bool ReadPngInfo(png_structp png, png_infop info) {
   return true;
 }
 
-bool ReadPngPixels(png_structp png, png_infop info, png_bytepp rows, png_uint_32 width) {
-  if (setjmp(png_jmpbuf(png))) return false;
+// The transforms to 8-bit BGRA; fails (by png_error) on any other layout.
+void SetPngTransforms(png_structp png, png_infop info, png_uint_32 width) {
   png_set_expand(png);  // palette, gray below 8 bits and tRNS become 8-bit samples with alpha
   if ((png_get_color_type(png, info) & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
   // Straight alpha, output in sRGB. A file without gamma information is taken as sRGB whatever
@@ -70,7 +71,23 @@ bool ReadPngPixels(png_structp png, png_infop info, png_bytepp rows, png_uint_32
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != size_t(width) * 4) png_error(png, "unsupported pixel format");
+}
+
+bool ReadPngPixels(png_structp png, png_infop info, png_bytepp rows, png_uint_32 width) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  SetPngTransforms(png, info, width);
   png_read_image(png, rows);
+  return true;
+}
+
+// Row by row into a shrinker, for a file that is not interlaced.
+bool ReadPngRows(png_structp png, png_infop info, TRowShrinker& rows, png_uint_32 width, png_uint_32 height) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  SetPngTransforms(png, info, width);
+  for (png_uint_32 y = 0; y < height; ++y) {
+    png_read_row(png, reinterpret_cast<png_bytep>(rows.RowBuffer()), nullptr);
+    rows.RowDone();
+  }
   return true;
 }
 
@@ -82,7 +99,9 @@ struct TPngReadGuard {
 };
 }  // namespace
 
-TPicture DecodePng(const uint8_t* bytes, size_t size) {
+TPicture DecodePng(const uint8_t* bytes, size_t size) { return DecodePngToFit(bytes, size, 0, 0); }
+
+TPicture DecodePngToFit(const uint8_t* bytes, size_t size, int maxWidth, int maxHeight) {
   TPngSource source{bytes, size, 0, {}};
   TPngReadGuard guard{png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnPngError, OnPngWarning)};
   if (!guard.png || !(guard.info = png_create_info_struct(guard.png)))
@@ -102,10 +121,18 @@ TPicture DecodePng(const uint8_t* bytes, size_t size) {
   else if ((colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(guard.png, guard.info, PNG_INFO_tRNS))
     kind = TPictureKind::Alpha;
 
+  bool fit = maxWidth > 0 && maxHeight > 0;
+  if (fit && png_get_interlace_type(guard.png, guard.info) == PNG_INTERLACE_NONE) {
+    TRowShrinker shrinker(int(width), int(height), kind, maxWidth, maxHeight);
+    if (!ReadPngRows(guard.png, guard.info, shrinker, width, height))
+      throw ERuvoError(std::string("Invalid PNG image: ") + source.message);
+    return shrinker.Finish();
+  }
   std::vector<uint32_t> pixels(size_t(width) * height);
   std::vector<png_bytep> rows(height);
   for (png_uint_32 y = 0; y < height; ++y) rows[y] = reinterpret_cast<png_bytep>(&pixels[size_t(y) * width]);
   if (!ReadPngPixels(guard.png, guard.info, rows.data(), width))
     throw ERuvoError(std::string("Invalid PNG image: ") + source.message);
-  return TPicture(static_cast<int>(width), static_cast<int>(height), std::move(pixels), kind);
+  TPicture picture(static_cast<int>(width), static_cast<int>(height), std::move(pixels), kind);
+  return fit ? ShrinkToFit(picture, maxWidth, maxHeight) : picture;
 }

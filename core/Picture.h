@@ -45,6 +45,11 @@ constexpr uint64_t kMaxPicturePixels = 64u << 20;
 // Decodes a complete PNG file held in memory; raises ERuvoError with libpng's text on failure.
 TPicture DecodePng(const uint8_t* bytes, size_t size);
 
+// The same, shrunk to fit within maxWidth x maxHeight as ShrinkToFit (PictureScale.h) would; the
+// rows of a file that is not interlaced are shrunk as they are decoded, so its full size is never
+// held. A box of zero gives the picture as it is.
+TPicture DecodePngToFit(const uint8_t* bytes, size_t size, int maxWidth, int maxHeight);
+
 // Decodes a complete JPEG file held in memory into an opaque Colour picture; raises ERuvoError
 // "Invalid JPEG image: ..." with libjpeg's text on failure (a truncated or damaged file included).
 TPicture DecodeJpeg(const uint8_t* bytes, size_t size);

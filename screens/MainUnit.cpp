@@ -90,12 +90,14 @@ TSlideShowFrame* TMainForm::FindFrame(const std::string& Name) const {
 }
 
 void TMainForm::CreateFrame(const std::string& Name, TDesignerModule* Module, TStream* Stream) {
-  if (FindFrame(Name)) return;
+  // Without a module there is no presentation to show.
+  if (!Module || FindFrame(Name)) return;
   auto frame = std::make_unique<TSlideShowFrame>();
   frame->Bind(Name, Module, SelectorFrame.FResolution, Stream);
   // Hidden before it gets its window, so that it never flashes.
   frame->SetVisible(false);
   frame->BackgroundImage.SetPicture(SelectorFrame.BackgroundImage.Picture());
+  frame->PresenterFrame.BackgroundImage.SetPicture(SelectorFrame.BackgroundImage.Picture());
   frame->SetBounds(FWorkLeft, FWorkTop, FWorkWidth, FWorkHeight);
   FFrames.push_back(&Insert(std::move(frame)));
 }

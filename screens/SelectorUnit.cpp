@@ -8,7 +8,6 @@
 #include "FormPictures.h"
 #include "LayoutTables.h"
 #include "ModuleFormat.h"
-#include "PictureScale.h"
 #include "RuvoError.h"
 #include "UtilsUnit.h"
 
@@ -138,7 +137,7 @@ bool TSelectorFrame::LoadThumbnail(int32_t Index, TDesignerModule* Module, TStre
     TPicture picture;
     if (FindSlideInfo(*Module, SlideKey)) {
       if (!Stream) throw ERuvoError("The module file of the thumbnail is not open.");
-      picture = ShrinkToFit(LoadSlidePictureByKey(*Module, *Stream, SlideKey), kThumbnailWidth, kThumbnailHeight);
+      picture = LoadSlidePictureToFit(*Module, *Stream, SlideKey, kThumbnailWidth, kThumbnailHeight);
     }
     slot->SetThumbnail(picture);
     FSlotFiles[size_t(Index - 1)] = FileName;

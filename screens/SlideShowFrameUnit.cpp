@@ -1,20 +1,333 @@
 #include "SlideShowFrameUnit.h"
 
-TSlideShowFrame::TSlideShowFrame() : BackgroundImage(Add<TImage>()) {
+#include <chrono>
+
+#include "CommandMailbox.h"
+#include "FormPictures.h"
+#include "ModuleFormat.h"
+#include "PngResource.h"
+#include "SlideShowLayout.h"
+#include "SlideShowRules.h"
+
+namespace {
+// A hidden holder of one face of a picture button.
+void Holder(TImage& image, int32_t id) {
+  image.SetPicture(FormPictureOrNone(id));
+  image.SetBounds(0, 0, image.Picture().Width(), image.Picture().Height());
+  image.Hide();
+}
+
+void Place(TControl& control, const TBounds& b) { control.SetBounds(b.Left, b.Top, b.Width, b.Height); }
+
+int64_t MonotonicMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+const TFontSpec kTimeFont{"Arial", -21, true, RGB(0, 0, 0)};
+}  // namespace
+
+TSlideShowFrame::TSlideShowFrame()
+    : BackgroundImage(Add<TImage>()),
+      ShowUpImage(Add<TImage>()),
+      BlankUpImage(Add<TImage>()),
+      StartTimerImage(Add<TImage>()),
+      HideAllSlidesUpImage(Add<TImage>()),
+      ShowAllSlidesUpImage(Add<TImage>()),
+      ShowHideAllSlidesImage(Add<TImage>()),
+      BlankShowImage(Add<TImage>()),
+      ExitUpImage(Add<TImage>()),
+      CurTimeLabel(Add<TLabel>()),
+      DiffTimerLabel(Add<TLabel>()),
+      PresenterFrame(Add<TPresenterFrame>()),
+      HideAllSlidesDownImage(Add<TImage>()),
+      ShowAllSlidesDownImage(Add<TImage>()),
+      BlankDownImage(Add<TImage>()),
+      ShowDownImage(Add<TImage>()),
+      ExitImage(Add<TImage>()),
+      ExitDownImage(Add<TImage>()),
+      DiffTimer(*this, 1000),
+      CurTimer(*this, 1000),
+      PopulateAllSlidesTimer(*this, 50, false) {
   SetColor(RGB(0, 0, 0));
-  SetBounds(0, 0, 1280, 1024);
+  SetBounds(0, 0, kSlideShowDesignWidth, kSlideShowDesignHeight);
   BackgroundImage.SetAlign(TAlign::Client);
   BackgroundImage.SetFit({true, false, false});
+  Holder(ShowUpImage, fpShowUp);
+  Holder(BlankUpImage, fpBlankUp);
+  Place(StartTimerImage, kStartTimerDesign);
+  StartTimerImage.SetAutoSize(true);
+  StartTimerImage.SetPicture(FormPictureOrNone(fpStartTimer));
+  StartTimerImage.SetAnchors(0);
+  Holder(HideAllSlidesUpImage, fpHideAllSlidesUp);
+  Holder(ShowAllSlidesUpImage, fpShowAllSlidesUp);
+  ShowHideAllSlidesImage.SetBounds(24, 15, 222, 54);
+  ShowHideAllSlidesImage.SetFit({true, false, false});
+  BlankShowImage.SetBounds(269, 15, 222, 54);
+  BlankShowImage.SetFit({true, false, false});
+  Holder(ExitUpImage, fpSlideShowExitUp);
+  Place(CurTimeLabel, kCurTimeLabelDesign);
+  CurTimeLabel.SetCaption("00:00 AM");
+  Place(DiffTimerLabel, kDiffTimerLabelDesign);
+  DiffTimerLabel.SetCaption("00:00");
+  for (TLabel* label : {&CurTimeLabel, &DiffTimerLabel}) {
+    label->SetAnchors(0);
+    label->SetAlignment(TAlignment::Center);
+    label->SetLayout(TTextLayout::Center);
+    label->SetTransparent(true);
+    label->SetFont(kTimeFont);
+  }
+  PresenterFrame.Hide();
+  Holder(HideAllSlidesDownImage, fpHideAllSlidesDown);
+  Holder(ShowAllSlidesDownImage, fpShowAllSlidesDown);
+  Holder(BlankDownImage, fpBlankDown);
+  Holder(ShowDownImage, fpShowDown);
+  Place(ExitImage, kSlideShowExitDesign);
+  ExitImage.SetAutoSize(true);
+  ExitImage.SetAnchors(akTop | akRight);
+  Holder(ExitDownImage, fpSlideShowExitDown);
+
+  ShowHideAllSlidesImage.OnClick = [this](TControl&) { ShowHideAllSlidesImageClick(); };
+  ShowHideAllSlidesImage.OnMouseDown = [this](TControl&, TMouseButton) {
+    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != 0 ? HideAllSlidesDownImage.Picture()
+                                                                      : ShowAllSlidesDownImage.Picture());
+  };
+  ShowHideAllSlidesImage.OnMouseUp = [this](TControl&, TMouseButton) {
+    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != 0 ? HideAllSlidesUpImage.Picture()
+                                                                      : ShowAllSlidesUpImage.Picture());
+  };
+  BlankShowImage.OnClick = [this](TControl&) { BlankShowImageClick(); };
+  BlankShowImage.OnMouseDown = [this](TControl&, TMouseButton) {
+    BlankShowImage.SetPicture(BlankShowImage.Tag == 0 ? BlankDownImage.Picture() : ShowDownImage.Picture());
+  };
+  BlankShowImage.OnMouseUp = [this](TControl&, TMouseButton) {
+    BlankShowImage.SetPicture(BlankShowImage.Tag == 0 ? BlankUpImage.Picture() : ShowUpImage.Picture());
+  };
+  ExitImage.OnClick = [this](TControl&) { ExitImageClick(); };
+  ExitDownImage.OnClick = [this](TControl&) { ExitImageClick(); };
+  ExitImage.OnMouseDown = [this](TControl&, TMouseButton) { ExitImage.SetPicture(ExitDownImage.Picture()); };
+  ExitImage.OnMouseUp = [this](TControl&, TMouseButton) { ExitImage.SetPicture(ExitUpImage.Picture()); };
+  DiffTimer.OnTimer = [this](TTimer&) { DiffTimerTimer(); };
+  CurTimer.OnTimer = [this](TTimer&) { CurTimerTimer(); };
+  PopulateAllSlidesTimer.OnTimer = [this](TTimer&) { PopulateAllSlidesTimerTimer(); };
+  OnResize = [this](TWinControl&) { FrameResize(); };
+
+  // Creation steps.
+  FNextPagePicture = ArtworkOrNone(102);
+  FPrevPagePicture = ArtworkOrNone(103);
+  ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
+  ShowHideAllSlidesImage.Tag = 0;
+  BlankShowImage.SetPicture(BlankUpImage.Picture());
+  BlankShowImage.Tag = 0;
+  ExitImage.SetPicture(ExitUpImage.Picture());
+  PresenterFrame.FNotesLabel.Tag = 1;
+  PresenterFrame.HideNotesUpImage.Tag = 1;
+  PresenterFrame.ShowNotesUpImage.Tag = 2;
+  PresenterFrame.SetBounds(0, kPresenterViewTop, kPresenterViewWidth, kPresenterViewFullHeight);
+  PresenterFrame.Show();
+  // The clock shows the time from the start, not only from its first tick.
+  CurTimerTimer();
+}
+
+void TSlideShowFrame::Attached() {
+  TFrame::Attached();
+  // Laid out for the size it was given before it had a window.
+  FrameResize();
 }
 
 void TSlideShowFrame::Bind(const std::string& Name, TDesignerModule* Module, uint8_t ResolutionIndex, TStream* Stream) {
   FPresentationName = Name;
+  PresenterFrame.FPresentationName = Name;
   FModule = Module;
   FStream = Stream;
-  FResolution = ResolutionIndex;
+  BuildPages(ResolutionIndex);
 }
 
 void TSlideShowFrame::Release() {
+  DiffTimer.SetEnabled(false);
+  CurTimer.SetEnabled(false);
+  PopulateAllSlidesTimer.SetEnabled(false);
   FModule = nullptr;
   FStream = nullptr;
+}
+
+void TSlideShowFrame::FrameResize() {
+  TSlideShowPlaces p = SlideShowPlaces(Width(), Height());
+  StartTimerImage.SetBounds(p.StartTimer.Left, p.StartTimer.Top, StartTimerImage.Width(), StartTimerImage.Height());
+  Place(DiffTimerLabel, p.DiffTimerLabel);
+  Place(CurTimeLabel, p.CurTimeLabel);
+  ExitImage.SetBounds(p.Exit.Left, p.Exit.Top, ExitImage.Width(), ExitImage.Height());
+  Place(PresenterFrame, p.PresenterView);
+  PresenterFrame.AdjustToHeight(p.AvailableHeight);
+}
+
+// ---- slides
+
+void TSlideShowFrame::ShowSlide(TImage& Image, int32_t n) {
+  TPicture picture;
+  if (n == -2) {
+    picture = FNextPagePicture;
+  } else if (n == -1) {
+    picture = FPrevPagePicture;
+  } else if (n != 0 && FModule && FStream) {
+    // Decoded straight to the size it is shown at, so that painting it costs a copy. A damaged
+    // slide leaves its place empty: this runs in slide changes and timer ticks, where a message
+    // box would come back with every one.
+    try {
+      picture = LoadSlidePictureToFit(*FModule, *FStream, n, Image.Width(), Image.Height());
+    } catch (...) {
+      picture = TPicture();
+    }
+  }
+  Image.SetPicture(picture);
+}
+
+void TSlideShowFrame::SetSlideImages(int32_t Current, int32_t Previous, int32_t Next) {
+  if (Current == FCurrentSlide) return;
+  if (!FStartTime.Started() && Previous > 0) FStartTime.StartAt(MonotonicMs());
+  SetCurrentSlide(Current);
+  SetPrevSlide(Previous);
+  SetNextSlide(Next);
+}
+
+void TSlideShowFrame::SetCurrentSlide(int32_t n) {
+  FCurrentSlide = n;
+  HighlightSlide(n);
+  ShowSlide(PresenterFrame.CurSlideImage, n);
+  PresenterFrame.SlideCountLabel.SetCaption(PositionText(FCurrentSlide, FSlideCount));
+}
+
+void TSlideShowFrame::SetPrevSlide(int32_t n) {
+  ShowSlide(PresenterFrame.PrevSlideImage, n);
+  PresenterFrame.PrevSlidePanelDisabledImage.SetVisible(n == 0);
+}
+
+void TSlideShowFrame::SetNextSlide(int32_t n) {
+  ShowSlide(PresenterFrame.NextSlideImage, n);
+  PresenterFrame.NextSlidePanelDisabledImage.SetVisible(n == 0);
+}
+
+// ---- notes, builds, video, buttons
+
+void TSlideShowFrame::SetNotesText(const std::wstring& Text) {
+  TTntLabel& label = PresenterFrame.FNotesLabel;
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "notes arrive as UTF-16");
+  auto utf16 = [](const std::wstring& s) {
+    return std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size());
+  };
+  bool newHasText = HasNotesText(utf16(Text));
+  bool oldHasText = HasNotesText(utf16(label.Caption()));
+  label.SetCaption(Text);
+  if (oldHasText == newHasText) return;
+  TControl* notes[] = {&label, &PresenterFrame.HideNotesUpImage, &PresenterFrame.ShowNotesUpImage};
+  for (TControl* c : notes) {
+    if (newHasText) {
+      c->SetVisible(c->Tag == 1);
+    } else {
+      c->Tag = c->Visible() ? 1 : 2;
+      c->Hide();
+    }
+  }
+}
+
+void TSlideShowFrame::ShowNotesPanel() { SetNotesPanel(true); }
+
+void TSlideShowFrame::HideNotesPanel() { SetNotesPanel(false); }
+
+// The label and the panel shown and the bar hidden, or the other way round; the tags remember it.
+void TSlideShowFrame::SetNotesPanel(bool Shown) {
+  TControl* panel[] = {&PresenterFrame.FNotesLabel, &PresenterFrame.HideNotesUpImage};
+  for (TControl* c : panel) {
+    c->SetVisible(Shown);
+    c->Tag = Shown ? 1 : 2;
+  }
+  PresenterFrame.ShowNotesUpImage.SetVisible(!Shown);
+  PresenterFrame.ShowNotesUpImage.Tag = Shown ? 2 : 1;
+}
+
+void TSlideShowFrame::SetAnimationsCount(int32_t Current, int32_t Total) {
+  TBuildReport b = BuildReport(Current, Total);
+  PresenterFrame.SetBuildArrows(b.HasPrevious, b.HasNext);
+  TControl* labels[] = {&PresenterFrame.BuildStepLabel, &PresenterFrame.PrevBuildLabel, &PresenterFrame.NextBuildLabel,
+                        &PresenterFrame.BuildCountLabel};
+  for (TControl* c : labels) c->SetVisible(b.LabelsVisible);
+  PresenterFrame.BuildCountLabel.SetCaption(PositionText(Current, Total));
+}
+
+void TSlideShowFrame::ShowVideoButton(bool Show) {
+  if (Show) PresenterFrame.SetVideoState(false);
+  PresenterFrame.VideoImage.SetVisible(Show);
+}
+
+void TSlideShowFrame::SetVideoPlaying(bool Playing) { PresenterFrame.SetVideoState(Playing); }
+
+void TSlideShowFrame::SetShowButton() {
+  BlankShowImage.SetPicture(ShowUpImage.Picture());
+  BlankShowImage.Tag = 1;
+}
+
+void TSlideShowFrame::SetBlankButton() {
+  BlankShowImage.SetPicture(BlankUpImage.Picture());
+  BlankShowImage.Tag = 0;
+}
+
+void TSlideShowFrame::BlankShowImageClick() {
+  SetCommand(FPresentationName, BlankShowImage.Tag == 0 ? cmdBlank : cmdUnblank);
+}
+
+void TSlideShowFrame::ExitImageClick() { SetCommand(FPresentationName, cmdExitSlideShow); }
+
+// ---- the two views
+
+TFrame* TSlideShowFrame::Page(int32_t index) const {
+  return index >= 0 && size_t(index) < FPages.size() ? FPages[size_t(index)] : nullptr;
+}
+
+void TSlideShowFrame::ShowHideAllSlidesImageClick() {
+  if (ShowHideAllSlidesImage.Tag != 0) {
+    if (TFrame* page = Page(FPageIndex)) page->Hide();
+    PresenterFrame.Show();
+    ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
+    ShowHideAllSlidesImage.Tag = 0;
+  } else {
+    ShowHideAllSlidesImage.SetPicture(HideAllSlidesUpImage.Picture());
+    ShowHideAllSlidesImage.Tag = 1;
+    PresenterFrame.Hide();
+    if (TFrame* page = Page(FPageIndex)) page->Show();
+  }
+}
+
+void TSlideShowFrame::ShowPresenterView() {
+  if (TFrame* page = Page(FPageIndex)) page->Hide();
+  PresenterFrame.Show();
+  ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
+  ShowHideAllSlidesImage.Tag = 0;
+}
+
+// ---- the all-slides pages (built by their own unit; until then there are none)
+
+void TSlideShowFrame::BuildPages(uint8_t) {
+  FSlideCount = FModule ? int32_t(FModule->SlideInfos.size()) : 0;
+  PopulateAllSlidesTimer.SetEnabled(true);
+}
+
+void TSlideShowFrame::HighlightSlide(int32_t) {}
+
+TImage* TSlideShowFrame::FindPageImage(int32_t) { return nullptr; }
+
+void TSlideShowFrame::PopulateAllSlidesTimerTimer() {
+  if (FLoadedCount >= FSlideCount) return;
+  ++FLoadedCount;
+  if (TImage* cell = FindPageImage(FLoadedCount)) ShowSlide(*cell, FLoadedCount);
+  if (FLoadedCount == FSlideCount) PopulateAllSlidesTimer.SetEnabled(false);
+}
+
+// ---- time
+
+void TSlideShowFrame::DiffTimerTimer() { DiffTimerLabel.SetCaption(FStartTime.Text(MonotonicMs())); }
+
+void TSlideShowFrame::CurTimerTimer() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  CurTimeLabel.SetCaption(FormatClock(now.wHour, now.wMinute));
 }

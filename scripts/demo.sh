@@ -24,6 +24,8 @@ slide Quarterly 2 '#1d3557' '#0b1a2e' 'Revenue up 12%' 'Two new markets opened'
 slide Quarterly 3 '#1d3557' '#0b1a2e' 'Next quarter' 'Hiring, product, partners'
 slide Launch 1 '#6a2c70' '#2b1030' 'Product launch' 'Ruvo Presenter for every stage'
 slide Launch 2 '#6a2c70' '#2b1030' 'What is new' 'Presenter view, all slides, selector'
+slide Launch 3 '#6a2c70' '#2b1030' 'Live demo' 'Two minutes of the presenter on stage'
+slide Launch 4 '#6a2c70' '#2b1030' 'Questions' 'Thank you'
 slide Offsite 1 '#2d6a4f' '#0f2a1f' 'Team offsite' 'Two days by the lake'
 slide Offsite 2 '#2d6a4f' '#0f2a1f' 'Agenda' 'Talks, walks and a long dinner'
 # Run from a local copy in the test machine (code mapped from the shared folder can read back as

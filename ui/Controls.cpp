@@ -36,8 +36,10 @@ void TControl::SetAnchors(TAnchors anchors) {
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   if (!visible && parent_) {
-    // A hidden control lets go of the mouse; its release is delivered now.
-    if (parent_->pressed_ == this) parent_->CancelPress();
+    // A hidden control lets go of the mouse and its release is delivered now; but one that hides
+    // itself in its own press handler (a face swapped for its pressed twin) keeps the press, so
+    // that its release and click still reach it.
+    if (parent_->pressed_ == this && !parent_->inPressHandler_) parent_->CancelPress();
     if (parent_->hover_ == this) parent_->SetHover(nullptr);
   }
   visible_ = visible;
@@ -103,6 +105,9 @@ void TWinControl::CreateHandle(DWORD exStyle, DWORD style, HWND parent, const ch
   // A child's bounds are within its parent.
   if (style & WS_CHILD) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   left_ = r.left, top_ = r.top, width_ = r.right - r.left, height_ = r.bottom - r.top;
+  // Timers made before the window existed start now.
+  for (TTimer* timer : timers_)
+    if (timer->Enabled()) timer->Start();
 }
 
 LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -247,7 +252,13 @@ void TWinControl::MouseDown(TMouseButton button, LPARAM pos) {
   pressed_ = target;
   pressedButton_ = button;
   SetCapture(handle_);
-  if (target->OnMouseDown) target->OnMouseDown(*target, button);
+  if (!target->OnMouseDown) return;
+  inPressHandler_ = true;
+  struct TPressHandlerScope {
+    bool& flag;
+    ~TPressHandlerScope() { flag = false; }
+  } scope{inPressHandler_};
+  target->OnMouseDown(*target, button);
 }
 
 void TWinControl::MouseUp(TMouseButton button, LPARAM pos) {

@@ -57,7 +57,8 @@ class TControl {
   int32_t Tag = 0;
 
   // Mouse events. A visible control takes the mouse over its bounds whether or not it has
-  // handlers; a click is a left press and release over the same control.
+  // handlers; a click is a left press and release over the same control. A control hidden while
+  // pressed gets its release at once, unless its own press handler hid it.
   std::function<void(TControl&)> OnClick;
   std::function<void(TControl&, TMouseButton)> OnMouseDown;
   std::function<void(TControl&, TMouseButton)> OnMouseUp;
@@ -184,6 +185,7 @@ class TWinControl : public TControl {
   std::vector<std::unique_ptr<TControl>> controls_;
   std::vector<TTimer*> timers_;
   TControl* pressed_ = nullptr;  // the windowless control that holds the mouse capture
+  bool inPressHandler_ = false;  // the pressed control's OnMouseDown is running
   TMouseButton pressedButton_ = TMouseButton::Left;
   TControl* hover_ = nullptr;
   bool trackingLeave_ = false;

@@ -11,3 +11,11 @@ TPicture LoadPNGResource(HMODULE module, int32_t id, int32_t type) {
 TArtworkLoader OwnArtwork() {
   return [](int32_t id) { return LoadPNGResource(OwnModule(), id); };
 }
+
+TPicture ArtworkOrNone(int32_t id) {
+  try {
+    return LoadPNGResource(OwnModule(), id);
+  } catch (...) {
+    return TPicture();
+  }
+}

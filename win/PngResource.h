@@ -15,3 +15,7 @@ TPicture LoadPNGResource(HMODULE module, int32_t id, int32_t type = kArtworkReso
 
 // Loads artwork from OwnModule().
 TArtworkLoader OwnArtwork();
+
+// Artwork from OwnModule() for a screen: a picture that cannot be decoded shows as nothing, like a
+// missing one.
+TPicture ArtworkOrNone(int32_t id);

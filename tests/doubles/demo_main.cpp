@@ -43,6 +43,112 @@ const char* CommandName(int32_t id) {
   return it == names.end() ? "other" : it->second;
 }
 
+// The add-in's side of one running slide show: what PowerPoint shows (slide, build step, blank
+// screen, video) and the answer to each command the screen posts, reported back through the
+// presenter functions as the add-in would once PowerPoint has moved.
+class TRunningShow {
+ public:
+  struct TSlide {
+    int builds;  // build steps of the slide (1: none beyond the slide itself)
+    bool video;
+    const wchar_t* notes;
+  };
+  TRunningShow(TPresenterApi& api, std::string name, std::vector<TSlide> slides)
+      : api_(api), name_(std::move(name)), slides_(std::move(slides)) {}
+
+  // Reports the whole state, as the add-in does when the show starts and after every move.
+  void Report() {
+    const char* n = name_.c_str();
+    int count = int(slides_.size());
+    api_.UpdateSlideImagesIndex(n, slide_, slide_ > 1 ? slide_ - 1 : 0, slide_ < count ? slide_ + 1 : 0);
+    const TSlide& s = slides_[size_t(slide_ - 1)];
+    api_.UpdateNotesText(n, s.notes);
+    api_.UpdateCurrentAnimationsCount(n, build_, s.builds);
+    api_.ShowMediaControls(n, s.video ? 1 : 0);
+  }
+
+  // Carries out a command of the screen; returns what it did, or null when it was not for it.
+  const char* Answer(int32_t id) {
+    const char* n = name_.c_str();
+    switch (id) {
+      case 1:  // next build
+        if (build_ < Builds()) ++build_;
+        Report();
+        return "UpdateCurrentAnimationsCount: the next build step";
+      case 2:  // previous build
+        if (build_ > 1) --build_;
+        Report();
+        return "UpdateCurrentAnimationsCount: the previous build step";
+      case 3:  // previous slide
+        Go(slide_ - 1);
+        return "UpdateSlideImagesIndex, notes, builds, video: the previous slide";
+      case 4:  // next slide
+        Go(slide_ + 1);
+        return "UpdateSlideImagesIndex, notes, builds, video: the next slide";
+      case 20:  // the next key steps through the builds first, as PowerPoint's Next does
+        if (build_ < Builds()) return Answer(1);
+        return Answer(4);
+      case 19:
+        if (build_ > 1) return Answer(2);
+        return Answer(3);
+      case 7:
+        api_.ShowShowButton(n);
+        return "ShowShowButton: the audience screen is black, the button offers Show";
+      case 8:
+        api_.ShowBlankButton(n);
+        return "ShowBlankButton: the audience sees the slide again";
+      case 10:
+        api_.ShowNotes(n);
+        return "ShowNotes: the notes panel is back";
+      case 11:
+        api_.HideNotes(n);
+        return "HideNotes: the notes give way to the show-notes bar";
+      case 21:
+        api_.SetMediaState(n, 1);
+        return "SetMediaState 1: the video plays, the button offers Pause";
+      case 23:
+        api_.SetMediaState(n, 0);
+        return "SetMediaState 0: the video is paused";
+      default:
+        return nullptr;
+    }
+  }
+
+ private:
+  int Builds() const { return slides_[size_t(slide_ - 1)].builds; }
+  void Go(int slide) {
+    if (slide < 1 || slide > int(slides_.size())) return;
+    slide_ = slide;
+    build_ = 1;
+    Report();
+  }
+
+  TPresenterApi& api_;
+  std::string name_;
+  std::vector<TSlide> slides_;
+  int slide_ = 1, build_ = 1;
+};
+
+// The commands a slide-show screen posts.
+const char* ShowCommandName(int32_t id) {
+  static const std::map<int32_t, const char*> names = {
+      {1, "next build"},      {2, "previous build"},
+      {3, "previous slide"},  {4, "next slide"},
+      {5, "exit slide show"}, {7, "blank"},
+      {8, "unblank"},         {10, "show notes"},
+      {11, "hide notes"},     {19, "previous slide key"},
+      {20, "next slide key"}, {21, "play video"},
+      {23, "pause video"},
+  };
+  auto it = names.find(id);
+  return it == names.end() ? "other" : it->second;
+}
+
+// Screen points of the slide-show screen on a 1280x1024 work area (the presenter view at 0, 82).
+const POINT kNextSlideAt{1104, 778}, kPrevSlideAt{176, 778}, kNextBuildAt{790, 702}, kVideoAt{648, 848};
+const POINT kNotesHeaderAt{640, 126}, kNotesBarAt{640, 482}, kBlankShowAt{380, 42}, kAllSlidesAt{135, 42};
+const POINT kExitShowAt{1207, 41};
+
 class TDemo {
  public:
   TDemo(const std::string& slides, const std::string& work, const std::string& shots)
@@ -190,11 +296,70 @@ int TDemo::Run() {
     Say("CreateSSWForm and ShowPresenterFrame: the slide-show screen of \"Launch\" is on view");
   }
   HWND main = FindWindowA("TRuvoWinControl", "Ruvo Presenter");
+  // The show as PowerPoint runs it: slide 2 has three build steps, slide 3 a video.
+  TRunningShow show(p, "Launch",
+                    {{1, false, L"Welcome everyone \x2014 thank the organisers & the sponsors."},
+                     {3, false, L"Three things are new: the presenter view, all slides, the selector."},
+                     {1, true, L"Play the two-minute demo video, then take the room\x2019s questions."},
+                     {1, false, L""}});
+  show.Report();
+  Say("UpdateSlideImagesIndex 1, notes, builds and video: the first slide");
+  Shot("demo-show-1-first-slide.png");
+  // What the speaker does, and what the add-in answers to each command the screen posts.
+  auto read = [&] {
+    TCommandRead c = ReadCommand(p);
+    if (c.Id)
+      Say("the add-in reads command %d (%s): name \"%s\"", c.Id, ShowCommandName(c.Id), c.Name.c_str());
+    else
+      Say("the add-in reads no command");
+    return c;
+  };
+  auto act = [&](const char* what, auto action) {
+    action();
+    Say("the speaker %s", what);
+    TCommandRead c = read();
+    if (const char* answer = c.Id ? show.Answer(c.Id) : nullptr) Say("%s", answer);
+  };
+  auto click = [](POINT at) { return [at] { ClickAt(at.x, at.y); }; };
+  auto key = [main](int vk) { return [main, vk] { TypeKey(main, vk); }; };
+  act("clicks the next slide", click(kNextSlideAt));
+  Shot("demo-show-2-builds.png");
+  act("clicks the right arrow of the build indicator", click(kNextBuildAt));
+  act("presses the right arrow key", key(VK_RIGHT));
+  Shot("demo-show-3-last-build.png");
+  act("presses Space", key(VK_SPACE));
+  act("clicks play video", click(kVideoAt));
+  Shot("demo-show-4-video-playing.png");
+  act("clicks pause video", click(kVideoAt));
+  act("clicks \"hide my notes\"", click(kNotesHeaderAt));
+  Shot("demo-show-5-notes-hidden.png");
+  act("clicks \"show my notes\"", click(kNotesBarAt));
+  act("clicks Blank screen", click(kBlankShowAt));
+  Shot("demo-show-6-blanked.png");
+  act("clicks Show screen", click(kBlankShowAt));
+  act("presses Page Down", key(VK_NEXT));
+  Shot("demo-show-7-last-slide.png");
+  act("presses the left arrow key", key(VK_LEFT));
+  act("clicks the previous slide", click(kPrevSlideAt));
+  act("clicks the right-hand build arrow", click(kNextBuildAt));
+  Shot("demo-show-8-back-to-builds.png");
+  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
+  Say("the speaker clicks All slides: the screen swaps the presenter view for the page area itself");
+  Shot("demo-show-9-all-slides.png");
+  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
+  Say("the speaker clicks the toggle again: the presenter view is back");
+  if (read().Id != 0) return 1;
+  ClickAt(kExitShowAt.x, kExitShowAt.y);
+  Say("the speaker clicks Exit on the slide-show screen");
+  if (read().Id == 5) {
+    p.DestroySSWForm("Launch");
+    running.reset();
+    p.ShowPresentationSelectorFrame();
+    Say("DestroySSWForm and ShowPresentationSelectorFrame: the show has ended, back to the selector");
+  }
   TypeKey(main, VK_RIGHT);
-  Say("the speaker presses the right arrow");
-  Poll();
-  p.ShowPresentationSelectorFrame();
-  Say("ShowPresentationSelectorFrame: back to the selector");
+  Say("the speaker presses the right arrow: no slide show is current");
+  if (read().Id != 0) return 1;
 
   p.ShowPresentationManageSelectorFrame();
   Say("ShowPresentationManageSelectorFrame: manage mode");

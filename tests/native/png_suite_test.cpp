@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "Picture.h"
+#include "PictureScale.h"
 #include "RuvoError.h"
 
 namespace fs = std::filesystem;
@@ -266,4 +267,21 @@ TEST(PngSuite, TruncatedFilesNeverReadPastTheirEnd) {
     }
   }
   EXPECT_EQ(refused, int(whole.size()) - 12);  // only a cut into the IEND chunk goes unnoticed
+}
+
+// Decoding straight to a smaller size gives exactly the shrunk picture, whatever the file's
+// layout: palette, grey, 16 bits, alpha, interlaced.
+TEST(PngSuite, DecodingToFitGivesTheShrunkPicture) {
+  REQUIRE_LIBPNG_SOURCE(src);
+  for (const auto& file : PngsUnder(src / "contrib/pngsuite", true)) {
+    SCOPED_TRACE(file.string());
+    Bytes bytes = ReadAll(file);
+    TPicture whole = DecodePng(bytes.data(), bytes.size());
+    for (auto box : {std::pair<int, int>{16, 16}, {7, 5}, {64, 64}}) {
+      TPicture fitted = DecodePngToFit(bytes.data(), bytes.size(), box.first, box.second);
+      TPicture expected = ShrinkToFit(whole, box.first, box.second);
+      EXPECT_TRUE(fitted.SameContent(expected)) << box.first << "x" << box.second;
+      EXPECT_EQ(int(fitted.Kind()), int(expected.Kind()));
+    }
+  }
 }

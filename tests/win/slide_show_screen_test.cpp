@@ -1,0 +1,244 @@
+// The slide-show screen driven through Ruvo_Server.dll as the add-in drives it: a screen created
+// and shown through the exports, every click of the speaker with real mouse messages at screen
+// points, the slide keys, and the commands read back through the mailbox. The screen's own state
+// is checked in this process by slide_show_frame_test.cpp.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "ModuleWriter.h"
+#include "PresenterApi.h"
+#include "ScreenTools.h"
+#include "TestSlide.h"
+
+namespace {
+
+TCommandRead Cmd(int32_t id, std::string name = "") { return TCommandRead{id, std::move(name), 0, ""}; }
+
+// Screen points on a 1280x1024 work area: the presenter view lies at (0, 82).
+constexpr int kView = 82;
+const POINT kNextSlide{944 + 160, kView + 576 + 120}, kNextPanelBar{1100, kView + 850};
+const POINT kPrevSlide{16 + 160, kView + 576 + 120}, kPrevPanelBar{170, kView + 850};
+const POINT kPrevBuild{510, kView + 620}, kNextBuild{790, kView + 620};
+const POINT kVideo{648, kView + 766};
+const POINT kNotesHeader{640, kView + 19 + 25}, kNotesText{640, kView + 200}, kNotesBar{640, kView + 400};
+const POINT kAllSlides{135, 42}, kBlankShow{380, 42}, kExit{1207, 41};
+
+struct TChildWindow {
+  HWND window;
+  RECT bounds;
+};
+
+BOOL CALLBACK Collect(HWND w, LPARAM p) {
+  TChildWindow c{w, {}};
+  GetWindowRect(w, &c.bounds);
+  if (IsWindowVisible(w)) reinterpret_cast<std::vector<TChildWindow>*>(p)->push_back(c);
+  return TRUE;
+}
+
+bool HasVisibleChild(HWND main, RECT r) {
+  std::vector<TChildWindow> all;
+  EnumChildWindows(main, Collect, reinterpret_cast<LPARAM>(&all));
+  for (const TChildWindow& c : all)
+    if (EqualRect(&c.bounds, &r)) return true;
+  return false;
+}
+
+// One load of the library for the suite, as in presenter_window_test.cpp.
+class SlideShowScreen : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    library = new TAddIn();
+    dir = new TTempDir();
+    TModuleApi modules(*library);
+    std::vector<std::string> slides;
+    for (int i = 1; i <= 20; ++i) {
+      slides.push_back(dir->Path("talk" + std::to_string(i) + ".png"));
+      WriteFileBytes(slides.back(), MakeSlidePng(960, 540, i, "Quarterly review"));
+    }
+    deckPath = new std::string(WriteTestModule(modules, *dir, "Talk", 20, 0, 0, slides));
+  }
+  static void TearDownTestSuite() {
+    delete deckPath;
+    delete dir;
+    delete library;
+  }
+  static TAddIn* library;
+  static TTempDir* dir;
+  static std::string* deckPath;
+  TPresenterApi api{*library};
+  TModuleApi modules{*library};
+  HWND main = nullptr;
+
+  void SetUp() override {
+    ASSERT_NE(api.CreatePresenter(), nullptr);
+    api.ShowPresenter();
+    Settle();
+    main = FindWindowA("TRuvoWinControl", "Ruvo Presenter");
+    ASSERT_NE(main, nullptr);
+    ReadCommand(api);
+  }
+  void TearDown() override {
+    api.ClosePresenter();
+    Settle(5);
+  }
+  TCommandRead Click(POINT p, TButtonKind button = TButtonKind::Left) {
+    ClickAt(p.x, p.y, button);
+    return ReadCommand(api);
+  }
+  TCommandRead Key(int vk) {
+    TypeKey(main, vk);
+    return ReadCommand(api);
+  }
+};
+
+TAddIn* SlideShowScreen::library = nullptr;
+TTempDir* SlideShowScreen::dir = nullptr;
+std::string* SlideShowScreen::deckPath = nullptr;
+
+}  // namespace
+
+TEST_F(SlideShowScreen, EveryClickOfTheViewAndTheTopBarPostsItsCommand) {
+  TOpenModule deck(modules, *deckPath);
+  api.CreateSSWForm("Talk", deck.Module, deck.File);
+  Settle();
+  // Created hidden and not current.
+  EXPECT_FALSE(HasVisibleChild(main, RECT{0, kView, 1280, kView + 924}));
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(0));
+  api.ShowPresenterFrame("Talk");
+  api.UpdateSlideImagesIndex("Talk", 10, 9, 11);
+  api.UpdateNotesText("Talk", L"Thank the team & the partners \x2014 then the numbers: revenue up 12\x00A0%.");
+  api.UpdateCurrentAnimationsCount("Talk", 2, 3);
+  api.ShowMediaControls("Talk", 1);
+  Settle();
+  EXPECT_TRUE(HasVisibleChild(main, RECT{0, 0, 1280, 1024}));
+  EXPECT_TRUE(HasVisibleChild(main, RECT{0, kView, 1280, kView + 924}));
+  SaveScreenshot("slide-show-notes-builds-video.png", RECT{0, 0, 1280, 1024});
+
+  struct {
+    const char* what;
+    POINT at;
+    int32_t command;
+  } clicks[] = {
+      {"next slide", kNextSlide, 4},
+      {"next panel", kNextPanelBar, 4},
+      {"previous slide", kPrevSlide, 3},
+      {"previous panel", kPrevPanelBar, 3},
+      {"next build", kNextBuild, 1},
+      {"previous build", kPrevBuild, 2},
+      {"notes header", kNotesHeader, 11},
+      {"notes text", kNotesText, 0},
+      {"video", kVideo, 21},
+      {"blank", kBlankShow, 7},
+      {"exit", kExit, 5},
+      {"all slides", kAllSlides, 0},
+  };
+  for (const auto& c : clicks) EXPECT_EQ(Click(c.at), c.command ? Cmd(c.command, "Talk") : Cmd(0)) << c.what;
+  // The toggle acts here alone: back to the presenter view with a second click.
+  EXPECT_EQ(Click(kAllSlides), Cmd(0));
+  // Only the left button clicks.
+  for (POINT p : {kNextSlide, kPrevPanelBar, kNextBuild, kVideo, kBlankShow, kExit, kNotesHeader})
+    EXPECT_EQ(Click(p, TButtonKind::Right), Cmd(0)) << p.x << "," << p.y;
+
+  // The add-in's answers change the faces, and with them the commands.
+  api.ShowShowButton("Talk");
+  api.SetMediaState("Talk", 0x10001);  // the low half counts
+  EXPECT_EQ(Click(kBlankShow), Cmd(8, "Talk"));
+  EXPECT_EQ(Click(kVideo), Cmd(23, "Talk"));
+  api.ShowBlankButton("Talk");
+  api.SetMediaState("Talk", 0x10000);
+  EXPECT_EQ(Click(kBlankShow), Cmd(7, "Talk"));
+  EXPECT_EQ(Click(kVideo), Cmd(21, "Talk"));
+  api.HideNotes("Talk");
+  EXPECT_EQ(Click(kNotesBar), Cmd(10, "Talk"));
+  api.ShowNotes("Talk");
+  EXPECT_EQ(Click(kNotesHeader), Cmd(11, "Talk"));
+  // One build and no video: the zones go with the labels, and the button goes.
+  api.UpdateCurrentAnimationsCount("Talk", 1, 1);
+  api.ShowMediaControls("Talk", 0);
+  EXPECT_EQ(Click(kNextBuild), Cmd(0));
+  EXPECT_EQ(Click(kVideo), Cmd(0));
+
+  // No notes: the panel and both notes buttons go.
+  api.UpdateNotesText("Talk", nullptr);
+  Settle();
+  SaveScreenshot("slide-show-without-notes.png", RECT{0, 0, 1280, 1024});
+  EXPECT_EQ(Click(kNotesHeader), Cmd(0));
+  EXPECT_EQ(Click(kNotesBar), Cmd(0));
+}
+
+// Two presentations running at once: each screen keeps its own slides and posts its own name.
+TEST_F(SlideShowScreen, TwoScreensSideBySide) {
+  // Module files are opened without sharing: the second presentation has a file of its own.
+  std::string copy = dir->Path("Talk 2.ruvo");
+  ASSERT_TRUE(CopyFileA(deckPath->c_str(), copy.c_str(), FALSE));
+  TOpenModule talk(modules, *deckPath), other(modules, copy);
+  ASSERT_NE(other.File, nullptr);
+  api.CreateSSWForm("Talk", talk.Module, talk.File);
+  api.CreateSSWForm("Talk 2", other.Module, other.File);
+  api.UpdateSlideImagesIndex("Talk", 7, 6, 8);
+  api.UpdateSlideImagesIndex("Talk 2", 1, 0, 2);
+  api.UpdateNotesText("Talk 2", L"Open with the story of the first customer.");
+  api.UpdateCurrentAnimationsCount("Talk 2", 1, 1);
+  api.ShowMediaControls("Talk 2", 0);
+  api.ShowPresenterFrame("Talk 2");
+  Settle();
+  SaveScreenshot("slide-show-first-slide.png", RECT{0, 0, 1280, 1024});
+  EXPECT_EQ(Click(kNextSlide), Cmd(4, "Talk 2"));
+  // The previous panel is disabled: its border takes no click, its empty slide still does.
+  EXPECT_EQ(Click(kPrevPanelBar), Cmd(0));
+  EXPECT_EQ(Click(kPrevSlide), Cmd(3, "Talk 2"));
+  EXPECT_EQ(Key(VK_SPACE), Cmd(20, "Talk 2"));
+
+  api.ShowPresenterFrame("Talk");
+  EXPECT_EQ(Click(kPrevPanelBar), Cmd(3, "Talk"));
+  EXPECT_EQ(Click(kBlankShow), Cmd(7, "Talk"));
+  EXPECT_EQ(Key(VK_SPACE), Cmd(20, "Talk"));
+  // A screen shown on top of another: the keys follow the one shown last, the full key sets.
+  api.ShowSSWForm("Talk 2");
+  for (int vk : {VK_RETURN, VK_SPACE, VK_NEXT, VK_RIGHT, VK_DOWN, int('N'), VK_DECIMAL})
+    EXPECT_EQ(Key(vk), Cmd(20, "Talk 2")) << vk;
+  for (int vk : {VK_BACK, VK_PRIOR, VK_LEFT, VK_UP, int('P'), VK_F1}) EXPECT_EQ(Key(vk), Cmd(19, "Talk 2")) << vk;
+  EXPECT_EQ(Click(kExit), Cmd(5, "Talk 2"));
+  // Hidden or destroyed, the current screen takes the keys with it.
+  api.HideSSWForm("Talk 2");
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(0));
+  api.ShowSSWForm("Talk 2");
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(20, "Talk 2"));
+  api.DestroySSWForm("Talk 2");
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(0));
+  EXPECT_EQ(Click(kBlankShow), Cmd(7, "Talk"));  // the other screen, on view again
+}
+
+// Bad input at the exports: no crash and no message box, and nothing else is lost.
+TEST_F(SlideShowScreen, NullModuleNullStreamMissingSlidesAndCorruptBlocks) {
+  std::string broken = dir->Path("Broken.ruvo");
+  CopyFileA(deckPath->c_str(), broken.c_str(), FALSE);
+  {
+    std::vector<uint8_t> bytes = ReadFileBytes(broken);
+    for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 400; ++i) bytes[i] ^= 0x5A;  // blocks in the middle
+    WriteFileBytes(broken, bytes);
+  }
+  TOpenModule deck(modules, *deckPath), damaged(modules, broken);
+  ASSERT_NE(damaged.File, nullptr);
+  TMessageBoxWatcher boxes;
+  api.CreateSSWForm("No module", nullptr, deck.File);
+  api.ShowPresenterFrame("No module");
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(0));  // no screen was made
+
+  api.CreateSSWForm("No stream", deck.Module, nullptr);
+  api.ShowPresenterFrame("No stream");
+  api.UpdateSlideImagesIndex("No stream", 2, 1, 3);
+  EXPECT_EQ(Key(VK_RIGHT), Cmd(20, "No stream"));
+
+  api.CreateSSWForm("Damaged", damaged.Module, damaged.File);
+  api.ShowPresenterFrame("Damaged");
+  for (int n = 1; n <= 20; ++n) api.UpdateSlideImagesIndex("Damaged", n, n - 1, n + 1);
+  api.UpdateSlideImagesIndex("Damaged", 99, 98, 0);  // numbers the module lacks
+  Settle();
+  EXPECT_EQ(Click(kNextSlide), Cmd(4, "Damaged"));
+  api.DestroySSWForm("Damaged");
+  api.DestroySSWForm("No stream");
+  Settle();
+  EXPECT_TRUE(boxes.Texts().empty());
+  EXPECT_TRUE(IsWindowVisible(main));
+}
