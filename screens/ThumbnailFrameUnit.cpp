@@ -7,15 +7,6 @@
 namespace {
 // Artwork ids of the frame states 0..6 for large tiles; small tiles use the same less 100.
 constexpr int32_t kLargeFrameIds[7] = {1114, 1115, 1116, 1111, 1112, 1117, 1118};
-
-// A frame of our own artwork that fails to decode shows as nothing, like a missing one.
-TPicture FrameOrNone(int32_t id) {
-  try {
-    return LoadPNGResource(OwnModule(), id);
-  } catch (...) {
-    return TPicture();
-  }
-}
 }  // namespace
 
 const TPicture& TTilePictures::Frame(int state, int tileSize) {
@@ -26,7 +17,7 @@ const TPicture& TTilePictures::Frame(int state, int tileSize) {
     loaded_[size] = true;
     for (int s = 0; s < 7; ++s) {
       int32_t id = kLargeFrameIds[s] - (tileSize == 2 ? 100 : 0);
-      frames_[size][size_t(s)] = FrameOrNone(id);
+      frames_[size][size_t(s)] = ArtworkOrNone(id);
       ++decoded_;
     }
   }

@@ -45,7 +45,7 @@ double InflateAndDecode(const std::vector<uint8_t>& file, int32_t offset, int32_
   uLongf length = uLongf(size);
   uncompress(png.data(), &length, file.data() + offset, uLong(file.size() - size_t(offset)));
   png.resize(length);
-  return Ms(Clock::now() - t0) + LibpngAlone(png);
+  return Ms(Clock::now() - t0) + LibpngAloneMs(png);
 }
 
 // UpdateSlideImagesIndex on a shown slide-show screen, each run with three new slides, until the
