@@ -86,3 +86,13 @@ target_include_directories(bench_export PRIVATE tests/doubles server/export)
 target_link_libraries(bench_export PRIVATE ruvo_screens)
 target_link_options(bench_export PRIVATE ${RUVO_STATIC})
 add_dependencies(bench_export Ruvo_Server)
+
+# The launcher's PowerPoint: a local automation server registered as "PowerPoint.Application" in
+# the test prefix, whose launch macro plays the add-in with Ruvo_Server.dll.
+add_executable(fake_powerpoint WIN32 tests/doubles/fake_powerpoint.cpp tests/doubles/AddInStandIn.cpp
+  tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
+target_include_directories(fake_powerpoint PRIVATE tests/doubles ui)
+target_link_libraries(fake_powerpoint PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)
+target_link_options(fake_powerpoint PRIVATE ${RUVO_STATIC})
+add_dependencies(fake_powerpoint Ruvo_Server)
+add_dependencies(ruvo_win_tests fake_powerpoint)
