@@ -340,6 +340,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   DWORD classCookie = 0, tableCookie = 0;
   CoRegisterClassObject(kPowerPointDoubleClsid, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &classCookie);
   RegisterActiveObject(app, kPowerPointDoubleClsid, ACTIVEOBJECT_STRONG, &tableCookie);
+  Log("ready");
 
   HANDLE quitEvent = nullptr;
   std::string quitName = Setting("quit-event");
