@@ -101,3 +101,11 @@ add_dependencies(ruvo_win_tests fake_powerpoint)
 target_sources(ruvo_win_tests PRIVATE launcher/SplashUnit.cpp launcher/PowerPointCalls.cpp)
 set_source_files_properties(tests/win/splash_window_test.cpp tests/win/powerpoint_calls_test.cpp
   PROPERTIES INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/launcher)
+
+# The main job's launcher part (scripts/demo.sh): a deck exported, then the whole system run from
+# Ruvo_Presenter.exe with the PowerPoint double.
+add_executable(launch_demo tests/doubles/launch_demo_main.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
+target_include_directories(launch_demo PRIVATE tests/doubles ui)
+target_link_libraries(launch_demo PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)
+target_link_options(launch_demo PRIVATE ${RUVO_STATIC})
+add_dependencies(launch_demo Ruvo_Server Ruvo_Presenter fake_powerpoint)

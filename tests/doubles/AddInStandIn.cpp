@@ -1,5 +1,7 @@
 #include "AddInStandIn.h"
 
+#include <cstdio>
+
 #include "ScreenTools.h"
 
 namespace {
@@ -33,10 +35,12 @@ void TAddInStandIn::ClosePresenter() {
   api_.ClosePresenter();
 }
 
-void TAddInStandIn::Shot(const std::string& shots, const std::string& name) {
+void TAddInStandIn::Shot(const std::string& shots, const std::string& what) {
+  char name[64];
+  std::snprintf(name, sizeof name, "launch-%02d-%s.png", ++shot_, what.c_str());
   Settle(30);
   SaveScreenshot(shots + "\\" + name, RECT{0, 0, 1280, 1024});
-  say_("screenshot " + name);
+  say_(std::string("screenshot ") + name);
 }
 
 void TAddInStandIn::PlayShow(const std::string& presentation, const std::string& shots) {
@@ -54,23 +58,26 @@ void TAddInStandIn::PlayShow(const std::string& presentation, const std::string&
   api_.ShowPresenterFrame(name.c_str());
   addIn_.Fn<TPathFn>("RuvoSlideShowStarted")(presentation.c_str());
   say_("the show starts: CreateSSWForm \"" + name + "\", ShowPresenterFrame, RuvoSlideShowStarted");
+  Shot(shots, "slide-show-screen");
   for (int32_t slide = 1; slide <= slides; ++slide) {
     int32_t previous = slide - 1, next = slide < slides ? slide + 1 : 0;
     api_.UpdateSlideImagesIndex(name.c_str(), slide, previous, next);
     say_("UpdateSlideImagesIndex: slide " + std::to_string(slide) + " of " + std::to_string(slides) + " (previous " +
          std::to_string(previous) + ", next " + std::to_string(next) + ")");
-    Shot(shots, "launch-0" + std::to_string(2 + slide) + "-slide-" + std::to_string(slide) + ".png");
+    Shot(shots, "slide-" + std::to_string(slide));
   }
   // The all-slides toggle in the slide-show screen's top bar: 222 x 54 at (24, 15) of the work
   // area, which on a 1280x1024 monitor is the whole window.
   ClickAt(24 + 111, 15 + 27);
   say_("the speaker clicks the all-slides toggle of the slide-show screen");
-  Shot(shots, "launch-0" + std::to_string(3 + slides) + "-all-slides.png");
+  Shot(shots, "all-slides");
   ClickAt(24 + 111, 15 + 27);
   say_("the speaker clicks the toggle again, back to the presenter view");
 
   addIn_.Fn<TPathFn>("RuvoSlideShowTerminated")(presentation.c_str());
   api_.DestroySSWForm(name.c_str());
-  say_("the show ends: RuvoSlideShowTerminated, DestroySSWForm \"" + name + "\"");
-  Shot(shots, "launch-0" + std::to_string(4 + slides) + "-show-ended.png");
+  api_.ShowPresentationSelectorFrame();
+  say_("the show ends: RuvoSlideShowTerminated, DestroySSWForm \"" + name +
+       "\", ShowPresentationSelectorFrame back to the selector");
+  Shot(shots, "show-ended");
 }

@@ -26,15 +26,16 @@ class TAddInStandIn {
 
   // A show of the presentation's module (the one the export wrote next to it) on the slide-show
   // screen: opened, stepped through slide by slide, the all-slides pages toggled, ended; a
-  // screenshot of each screen into the folder.
+  // screenshot of each screen into the folder, numbered "launch-02-..." on.
   void PlayShow(const std::string& presentation, const std::string& shots);
 
  private:
-  void Shot(const std::string& shots, const std::string& name);
+  void Shot(const std::string& shots, const std::string& what);
 
   TAddIn addIn_;
   TModuleApi modules_;
   TPresenterApi api_;
   TSay say_;
   bool presenter_ = false;
+  int shot_ = 1;
 };

@@ -213,7 +213,10 @@ TEST_F(Launcher, StartModeRunsThePresenterWaitsForTheExitEventAndEndsThePowerPoi
 
 TEST_F(Launcher, AttachModeKeepsWhatWasOpenAndEndsQuietlyWithPowerPoint) {
   std::string deck = Deck();
-  Script("open=C:\\Talks\\Before.ppt\nopen=C:\\talks\\before.PPT\npresenter=1\nclose-presenter-after=2000\n");
+  // The launch macro turns the flag on: still only PowerPoint's end ends the run, and the launcher
+  // does not end the PowerPoint it did not start.
+  Script(
+      "open=C:\\Talks\\Before.ppt\nopen=C:\\talks\\before.PPT\npresenter=1\nclose-presenter-after=2000\nflag=true\n");
   TProgram powerPoint(ProgramFolder() + "fake_powerpoint.exe", "--script " + Quoted(script));
   ASSERT_TRUE(WaitForCall("ready"));
   TMessageBoxWatcher boxes;
@@ -279,8 +282,11 @@ TEST_F(Launcher, AModuleIsHandedToTheAddInWhenItsPresentationExists) {
   WriteFileBytes(dir.Path("talk.pptx"), {1});
   Script("");
   {
+    // Given relative to another folder: the macro gets the full path, and the presentation's bare
+    // name is looked for next to the module, not in the current folder.
+    std::string parent = dir.Dir().substr(0, dir.Dir().rfind('\\'));
     TMessageBoxWatcher boxes;
-    TProgram launcher(Exe(), "-ldm talk.ruvo", dir.Dir());
+    TProgram launcher(Exe(), "-ldm " + Quoted(dir.Dir().substr(parent.size() + 1) + "\\talk.ruvo"), parent);
     ASSERT_TRUE(launcher.WaitEnd(90000));
     EXPECT_EQ(launcher.ExitCode(), 0u);
     EXPECT_TRUE(boxes.Texts().empty());
