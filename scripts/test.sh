@@ -80,7 +80,7 @@ cat >"$logs/wine-suite.sh" <<SUITE
 bash "$here/scripts/wine-drives.sh"
 # Run from a local copy: code pages mapped from the shared folder can read back as zeros.
 rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
-timeout 900 wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
+timeout 1500 wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
 echo \$? >"$logs/wine-tests.rc"
 bash "$here/scripts/one-monitor-desktop.sh" >"$logs/wine-one-monitor.log" 2>&1 &&
   timeout 300 wine ruvo_win_tests.exe --gtest_filter=OneMonitor.* >>"$logs/wine-one-monitor.log" 2>&1

@@ -85,6 +85,22 @@ inline void RestartRpcService() {
   CloseServiceHandle(manager);
 }
 
+// The lines of a text file, without their line ends; none when it cannot be read.
+inline std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<uint8_t> bytes = ReadFileBytes(path);
+  std::string text(bytes.begin(), bytes.end());
+  std::vector<std::string> lines;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(at, end - at);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    at = end + 1;
+  }
+  return lines;
+}
+
 // One line of the double's log: "pid ms call".
 struct TDoubleCall {
   DWORD Pid = 0;
@@ -94,14 +110,7 @@ struct TDoubleCall {
 
 inline std::vector<TDoubleCall> ReadDoubleLog(const std::string& path) {
   std::vector<TDoubleCall> calls;
-  std::vector<uint8_t> bytes = ReadFileBytes(path);
-  std::string text(bytes.begin(), bytes.end());
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    at = end + 1;
+  for (const std::string& line : ReadLines(path)) {
     TDoubleCall c;
     unsigned long pid = 0, ms = 0;
     int used = 0;

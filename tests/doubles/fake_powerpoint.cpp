@@ -62,15 +62,7 @@ std::vector<std::string> Settings(const std::string& key) {
 }
 
 void LoadScript(const std::string& path) {
-  std::vector<uint8_t> bytes = ReadFileBytes(path);
-  std::string text(bytes.begin(), bytes.end());
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    at = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (const std::string& line : ReadLines(path)) {
     size_t eq = line.find('=');
     if (eq != std::string::npos) gScript.emplace(line.substr(0, eq), line.substr(eq + 1));
   }
@@ -102,20 +94,7 @@ void Say(const std::string& line) { AppendLine(Setting("say"), line); }
 std::vector<std::pair<DWORD, std::function<void()>>> gJobs;
 void After(DWORD ms, std::function<void()> job) { gJobs.emplace_back(GetTickCount() + ms, std::move(job)); }
 
-std::string Text(BSTR b) {
-  if (!b) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, b, int(SysStringLen(b)), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, b, int(SysStringLen(b)), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
-BSTR NewBstr(const std::string& text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0);
-  BSTR b = SysAllocStringLen(nullptr, UINT(n));
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), b, n);
-  return b;
-}
+std::string Text(BSTR b) { return TFakeDispatch::Text(b); }
 
 bool SameText(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
@@ -126,41 +105,12 @@ void Open(const std::string& name) {
   Log("opens %s", name.c_str());
 }
 
-HRESULT Returns(VARIANT* result, VARTYPE type, LONG value) {
-  if (result) {
-    VariantInit(result);
-    result->vt = type;
-    result->lVal = value;
-  }
-  return S_OK;
-}
-
-HRESULT ReturnsText(VARIANT* result, const std::string& text) {
-  if (result) {
-    VariantInit(result);
-    result->vt = VT_BSTR;
-    result->bstrVal = NewBstr(text);
-  }
-  return S_OK;
-}
-
-HRESULT ReturnsObject(VARIANT* result, TFakeDispatch* object) {
-  if (!result) {
-    object->Release();
-    return S_OK;
-  }
-  VariantInit(result);
-  result->vt = VT_DISPATCH;
-  result->pdispVal = object;
-  return S_OK;
-}
-
 TFakeDispatch* NewPresentation(int32_t item) {
   std::string name = gPresentations[size_t(item) - 1];
   auto* p = new TFakeDispatch("Presentation");
   p->Add("FullName", [name](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     Log("FullName %s", name.c_str());
-    return ReturnsText(result, name);
+    return TFakeDispatch::ReturnText(result, name);
   });
   p->Add("Close", [name](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     Log("Close %s", name.c_str());
@@ -179,7 +129,7 @@ TFakeDispatch* NewPresentations() {
   auto* c = new TFakeDispatch("Presentations");
   c->Add("Count", [](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     Log("Presentations.Count %d", int(gPresentations.size()));
-    return Returns(result, VT_I4, LONG(gPresentations.size()));
+    return TFakeDispatch::ReturnInt(result, int32_t(gPresentations.size()));
   });
   c->Add("Item", [](WORD, const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO* error) {
     VARIANT index;
@@ -189,7 +139,7 @@ TFakeDispatch* NewPresentations() {
     Log("Presentations.Item(%ld)", index.lVal);
     if (index.lVal < 1 || size_t(index.lVal) > gPresentations.size())
       return TFakeDispatch::Raise(error, "Presentations.Item : Integer out of range.");
-    return ReturnsObject(result, NewPresentation(index.lVal));
+    return TFakeDispatch::ReturnObject(result, NewPresentation(index.lVal));
   });
   return c;
 }
@@ -277,11 +227,11 @@ TFakeDispatch* NewApplication() {
   auto* app = new TFakeDispatch("Application");
   app->Add("Version", [](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     Log("Version");
-    return ReturnsText(result, Setting("version", "11.0"));
+    return TFakeDispatch::ReturnText(result, Setting("version", "11.0"));
   });
   app->Add("Presentations", [](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     Log("Presentations");
-    return ReturnsObject(result, NewPresentations());
+    return TFakeDispatch::ReturnObject(result, NewPresentations());
   });
   app->Add("Run", [](WORD, const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO* error) {
     return Run(args, result, error);

@@ -73,13 +73,8 @@ bool ExportDeck(const std::string& slidesFolder, const std::string& presentation
 
 // Prints the add-in's new lines since the last call.
 void RelayAddIn(const std::string& sayFile, size_t& printed) {
-  std::vector<uint8_t> bytes = ReadFileBytes(sayFile);
-  std::string text(bytes.begin(), bytes.end());
-  size_t end;
-  while ((end = text.find('\n', printed)) != std::string::npos) {
-    Say("%s", text.substr(printed, end - printed).c_str());
-    printed = end + 1;
-  }
+  std::vector<std::string> lines = ReadLines(sayFile);
+  for (; printed < lines.size(); ++printed) Say("%s", lines[printed].c_str());
 }
 
 bool Has(const std::vector<TDoubleCall>& calls, const std::string& call) {

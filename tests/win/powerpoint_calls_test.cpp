@@ -12,7 +12,7 @@ class TFakeApp {
  public:
   explicit TFakeApp(std::vector<std::string> open) : open_(std::move(open)), app_(new TFakeDispatch("Application")) {
     app_->Add("Presentations", [this](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
-      return Object(result, NewPresentations());
+      return TFakeDispatch::ReturnObject(result, NewPresentations());
     });
     app_->Add("Version", [this](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
       VariantInit(result);
@@ -39,19 +39,10 @@ class TFakeApp {
   std::function<void(const std::vector<VARIANT>&)> OnRun;
 
  private:
-  static HRESULT Object(VARIANT* result, TFakeDispatch* object) {
-    VariantInit(result);
-    result->vt = VT_DISPATCH;
-    result->pdispVal = object;
-    return S_OK;
-  }
   TFakeDispatch* NewPresentations() {
     auto* c = new TFakeDispatch("Presentations");
     c->Add("Count", [this](WORD, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
-      VariantInit(result);
-      result->vt = VT_I4;
-      result->lVal = LONG(open_.size());
-      return S_OK;
+      return TFakeDispatch::ReturnInt(result, int32_t(open_.size()));
     });
     c->Add("Item", [this](WORD, const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO* error) {
       LONG i = args.size() == 1 && args[0].vt == VT_I4 ? args[0].lVal : 0;
@@ -59,10 +50,7 @@ class TFakeApp {
       std::string name = open_[size_t(i) - 1];
       auto* p = new TFakeDispatch("Presentation");
       p->Add("FullName", [name](WORD, const std::vector<VARIANT>&, VARIANT* r, EXCEPINFO*) {
-        VariantInit(r);
-        r->vt = VT_BSTR;
-        r->bstrVal = TBstr(name).Detach();
-        return S_OK;
+        return TFakeDispatch::ReturnText(r, name);
       });
       p->Add("Close", [this, i](WORD, const std::vector<VARIANT>&, VARIANT* r, EXCEPINFO*) {
         VariantInit(r);
@@ -70,7 +58,7 @@ class TFakeApp {
         open_.erase(open_.begin() + (i - 1));
         return S_OK;
       });
-      return Object(result, p);
+      return TFakeDispatch::ReturnObject(result, p);
     });
     return c;
   }
