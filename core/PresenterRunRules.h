@@ -43,7 +43,7 @@ enum class TRunEnd {
   ExitEventSet,     // the presenter window closed
   PowerPointEnded,  // PowerPoint's process ended: nothing in it can be reached any more
   WaitFailed,       // the wait itself failed: nothing is known, so nothing is touched
-  LaunchFailed,     // a macro, or opening PowerPoint's process, failed before the wait
+  LaunchFailed,     // the run failed before the wait: the version test, a macro, PowerPoint's process
 };
 
 enum class TEndPowerPoint { No, Quit, EndProcess };

@@ -30,6 +30,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   } catch (const std::exception& e) {
     MessageBoxA(nullptr, e.what(), "Ruvo Presenter", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     exitCode = 1;
+  } catch (...) {
+    MessageBoxA(nullptr, "An unexpected failure ended the program.", "Ruvo Presenter",
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    exitCode = 1;
   }
   OleUninitialize();
   CloseRunningMutex();
