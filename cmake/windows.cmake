@@ -86,3 +86,26 @@ target_include_directories(bench_export PRIVATE tests/doubles server/export)
 target_link_libraries(bench_export PRIVATE ruvo_screens)
 target_link_options(bench_export PRIVATE ${RUVO_STATIC})
 add_dependencies(bench_export Ruvo_Server)
+
+# The launcher's PowerPoint: a local automation server registered as "PowerPoint.Application" in
+# the test prefix, whose launch macro plays the add-in with Ruvo_Server.dll.
+add_executable(fake_powerpoint WIN32 tests/doubles/fake_powerpoint.cpp tests/doubles/AddInStandIn.cpp
+  tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
+target_include_directories(fake_powerpoint PRIVATE tests/doubles ui)
+target_link_libraries(fake_powerpoint PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)
+target_link_options(fake_powerpoint PRIVATE ${RUVO_STATIC})
+add_dependencies(fake_powerpoint Ruvo_Server)
+add_dependencies(ruvo_win_tests fake_powerpoint)
+# The launcher's splash window and its calls on PowerPoint, in the tests' own process.
+# Only their tests see the launcher's folder: its MainUnit.h is not the presenter window's.
+target_sources(ruvo_win_tests PRIVATE launcher/SplashUnit.cpp launcher/PowerPointCalls.cpp)
+set_source_files_properties(tests/win/splash_window_test.cpp tests/win/powerpoint_calls_test.cpp
+  PROPERTIES INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/launcher)
+
+# The main job's launcher part (scripts/demo.sh): a deck exported, then the whole system run from
+# Ruvo_Presenter.exe with the PowerPoint double.
+add_executable(launch_demo tests/doubles/launch_demo_main.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
+target_include_directories(launch_demo PRIVATE tests/doubles ui)
+target_link_libraries(launch_demo PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)
+target_link_options(launch_demo PRIVATE ${RUVO_STATIC})
+add_dependencies(launch_demo Ruvo_Server Ruvo_Presenter fake_powerpoint)

@@ -65,3 +65,9 @@ std::string MakeRelativePath(const std::string& baseName, const std::string& des
   for (size_t i = shared; i < dest.size(); ++i) result += dest[i] + "\\";
   return result + destName.substr(NameStart(destName));
 }
+
+std::string ResolveRelativePath(const std::string& baseName, const std::string& path) {
+  if (path.empty() || !DrivePart(path).empty()) return path;
+  if (path[0] == '\\' || path[0] == '/') return DrivePart(baseName) + path;
+  return ExtractFilePath(baseName) + path;
+}

@@ -15,3 +15,8 @@ std::string PPTToDMFileName(const std::string& fileName);
 
 // DestName relative to the folder of BaseName; DestName unchanged when the drives differ.
 std::string MakeRelativePath(const std::string& baseName, const std::string& destName);
+
+// A path stored relative to a file (a module's presentation path), made usable: a relative path,
+// a bare file name too, joins BaseName's folder; a path from the root (\Talks\deck.ppt) takes
+// BaseName's drive; a path with a drive or share stays as it is.
+std::string ResolveRelativePath(const std::string& baseName, const std::string& path);

@@ -1,4 +1,43 @@
-// The launcher program; its start-up checks and PowerPoint handling are still to come.
+// The launcher program: its units' start steps, OLE, the main window (whose creation does all the
+// work), the message loop, and the end steps in reverse. Ruvo_Server.dll, imported statically,
+// has run its own start steps in this process before any of this.
 #include <windows.h>
+// after windows.h, which it needs
+#include <ole2.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "CommandMailbox.h"
+#include "InitUnit.h"
+#include "LayoutTables.h"
+#include "MainUnit.h"
+#include "PngResource.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // The shared types unit: the selector pictures (none of which the launcher holds) and the
+  // mailbox; then InitUnit, last.
+  LoadLayoutImages(OwnArtwork());
+  MailboxStart();
+  CreateRunningMutex();
+  OleInitialize(nullptr);
+  int exitCode = 0;
+  try {
+    TMainForm form;
+    form.FormCreate(GetCommandLineA());
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  } catch (const std::exception& e) {
+    MessageBoxA(nullptr, e.what(), "Ruvo Presenter", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    exitCode = 1;
+  } catch (...) {
+    MessageBoxA(nullptr, "An unexpected failure ended the program.", "Ruvo Presenter",
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    exitCode = 1;
+  }
+  OleUninitialize();
+  CloseRunningMutex();
+  MailboxEnd();
+  FreeLayoutImages();
+  return exitCode;
+}

@@ -4,6 +4,10 @@
 # drives the presenter as the add-in does (selector filled, a module picked in the file browser, a
 # speaker's clicks and keys, each command answered, the presenter closed), saying what it did, one line per step. What the
 # speaker saw is saved in build/demo/screenshots.
+# Then the whole system from the launcher: a deck exported into a module, Ruvo_Presenter.exe
+# started on it with PowerPoint's stand-in registered, whose add-in opens the presenter, steps
+# through the slides, opens the all-slides pages and ends the show; last, what the launcher tidied
+# up is checked. Its screenshots (the splash, every screen) are the launch-*.png ones.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -11,7 +15,7 @@ cd "$here"
 bash scripts/setup.sh
 bash scripts/build.sh --no-fuzz
 demo=$build/demo
-rm -rf "$demo" && mkdir -p "$demo/slides" "$demo/work" "$demo/screenshots"
+rm -rf "$demo" && mkdir -p "$demo/slides" "$demo/work" "$demo/launch" "$demo/screenshots"
 # Three decks of title slides, each deck in its own colours.
 slide() { # deck number colour-top colour-bottom title subtitle
   convert -size 1280x720 "gradient:$3-$4" -font DejaVu-Sans-Bold -pointsize 76 -fill '#fffbf0' \
@@ -36,6 +40,14 @@ cp "$build/win/bin/Ruvo_Server.dll" "$build/win/bin/ruvo_demo.exe" .
 wine ruvo_demo.exe 'Z:$demo/slides' 'Z:$demo/work' 'Z:$demo/screenshots' >/tmp/demo/out.txt 2>&1
 rc=\$?
 tr -d '\r' </tmp/demo/out.txt
-exit \$rc
+echo
+echo "The whole system from the launcher:"
+rm -rf /tmp/launch && mkdir /tmp/launch && cd /tmp/launch
+for f in Ruvo_Server.dll Ruvo_Presenter.exe fake_powerpoint.exe launch_demo.exe; do cp "$build/win/bin/\$f" .; done
+wine launch_demo.exe 'Z:$demo/slides' 'Z:$demo/launch' 'Z:$demo/screenshots' >/tmp/launch/out.txt 2>&1
+launch=\$?
+tr -d '\r' </tmp/launch/out.txt
+[ \$rc -ne 0 ] && exit \$rc
+exit \$launch
 RUN
 bash scripts/wine-run.sh bash "$demo/run.sh"

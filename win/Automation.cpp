@@ -61,6 +61,27 @@ TVariant::TVariant(const std::string& text) {
   v_.vt = VT_BSTR;
 }
 
+TVariant TVariant::RefTo(int32_t& value) {
+  TVariant v;
+  v.v_.vt = VT_BYREF | VT_I4;
+  v.v_.plVal = reinterpret_cast<LONG*>(&value);
+  return v;
+}
+
+TVariant TVariant::RefTo(BSTR& value) {
+  TVariant v;
+  v.v_.vt = VT_BYREF | VT_BSTR;
+  v.v_.pbstrVal = &value;
+  return v;
+}
+
+TVariant TVariant::RefToBool(VARIANT_BOOL& value) {
+  TVariant v;
+  v.v_.vt = VT_BYREF | VT_BOOL;
+  v.v_.pboolVal = &value;
+  return v;
+}
+
 TVariant::TVariant(const TVariant& other) {
   VariantInit(&v_);
   Check(VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)));

@@ -83,6 +83,11 @@ class TVariant {
   TVariant() { VariantInit(&v_); }
   explicit TVariant(int32_t value);
   explicit TVariant(const std::string& text);
+  // By-reference arguments: the callee reads the caller's variable and may change it; the
+  // variable must outlive the call.
+  static TVariant RefTo(int32_t& value);
+  static TVariant RefTo(BSTR& value);
+  static TVariant RefToBool(VARIANT_BOOL& value);
   ~TVariant() { VariantClear(&v_); }
   TVariant(const TVariant& other);
   TVariant(TVariant&& other) noexcept;

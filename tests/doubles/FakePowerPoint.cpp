@@ -6,15 +6,6 @@
 
 namespace {
 
-std::string Narrow(const wchar_t* text) {
-  if (!text) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n > 0 ? n : 1), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, text, -1, &out[0], n, nullptr, nullptr);
-  out.resize(out.size() - 1);
-  return out;
-}
-
 BSTR Wide(const std::string& text) {
   int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0);
   BSTR b = SysAllocStringLen(nullptr, UINT(n));
@@ -26,27 +17,6 @@ bool SameText(const std::string& a, const std::string& b) { return lstrcmpiA(a.c
 
 bool IsRead(WORD flags) { return flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET); }
 
-HRESULT ReturnInt(VARIANT* result, int32_t value) {
-  if (result) {
-    VariantInit(result);
-    result->vt = VT_I4;
-    result->lVal = value;
-  }
-  return S_OK;
-}
-
-// Hands the new object's only reference to the result.
-HRESULT ReturnObject(VARIANT* result, TFakeDispatch* object) {
-  if (!result) {
-    object->Release();
-    return S_OK;
-  }
-  VariantInit(result);
-  result->vt = VT_DISPATCH;
-  result->pdispVal = object;
-  return S_OK;
-}
-
 bool IntArg(const VARIANT& v, int32_t& out) {
   VARIANT i;
   VariantInit(&i);
@@ -57,7 +27,7 @@ bool IntArg(const VARIANT& v, int32_t& out) {
 
 bool TextArg(const VARIANT& v, std::string& out) {
   if (v.vt != VT_BSTR) return false;
-  out = Narrow(v.bstrVal);
+  out = TFakeDispatch::Text(v.bstrVal);
   return true;
 }
 
@@ -103,7 +73,7 @@ HRESULT TFakeDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, 
   HRESULT hr = S_OK;
   for (UINT i = 0; i < count; ++i) {
     ids[i] = DISPID_UNKNOWN;
-    std::string wanted = Narrow(names[i]);
+    std::string wanted = Text(names[i]);
     for (size_t m = 0; m < members_.size() && i == 0; ++m)
       if (SameText(members_[m].first, wanted)) ids[i] = DISPID(m + 1);
     if (ids[i] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
@@ -121,6 +91,44 @@ HRESULT TFakeDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p
   return members_[size_t(id) - 1].second(flags, args, result, error);
 }
 
+std::string TFakeDispatch::Text(const wchar_t* text) {
+  if (!text) return std::string();
+  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(n > 0 ? n : 1), '\0');
+  if (n > 0) WideCharToMultiByte(CP_ACP, 0, text, -1, &out[0], n, nullptr, nullptr);
+  out.resize(out.size() - 1);
+  return out;
+}
+
+HRESULT TFakeDispatch::ReturnInt(VARIANT* result, int32_t value) {
+  if (result) {
+    VariantInit(result);
+    result->vt = VT_I4;
+    result->lVal = value;
+  }
+  return S_OK;
+}
+
+HRESULT TFakeDispatch::ReturnText(VARIANT* result, const std::string& text) {
+  if (result) {
+    VariantInit(result);
+    result->vt = VT_BSTR;
+    result->bstrVal = Wide(text);
+  }
+  return S_OK;
+}
+
+HRESULT TFakeDispatch::ReturnObject(VARIANT* result, TFakeDispatch* object) {
+  if (!result) {
+    object->Release();
+    return S_OK;
+  }
+  VariantInit(result);
+  result->vt = VT_DISPATCH;
+  result->pdispVal = object;
+  return S_OK;
+}
+
 HRESULT TFakeDispatch::Raise(EXCEPINFO* error, const std::string& description) {
   if (error) {
     *error = EXCEPINFO{};
@@ -135,22 +143,17 @@ TFakePowerPoint::TFakePowerPoint() : presentation_(new TFakeDispatch("Presentati
   presentation_->Add("Slides", [this](WORD flags, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
     calls_.push_back("Presentation.Slides");
-    return ReturnObject(result, NewSlides());
+    return TFakeDispatch::ReturnObject(result, NewSlides());
   });
   presentation_->Add("FullName", [this](WORD flags, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
     calls_.push_back("Presentation.FullName");
-    if (result) {
-      VariantInit(result);
-      result->vt = VT_BSTR;
-      result->bstrVal = Wide(FullName);
-    }
-    return S_OK;
+    return TFakeDispatch::ReturnText(result, FullName);
   });
   presentation_->Add("SlideShowSettings", [this](WORD flags, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
     calls_.push_back("Presentation.SlideShowSettings");
-    return ReturnObject(result, NewSettings());
+    return TFakeDispatch::ReturnObject(result, NewSettings());
   });
 }
 
@@ -171,7 +174,7 @@ TFakeDispatch* TFakePowerPoint::NewSlides() {
     if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
     calls_.push_back("Slides.Count");
     size_t read = countReads_++;
-    return ReturnInt(result, read < CountAnswers.size() ? CountAnswers[read] : int32_t(Slides.size()));
+    return TFakeDispatch::ReturnInt(result, read < CountAnswers.size() ? CountAnswers[read] : int32_t(Slides.size()));
   });
   slides->Add("Item", [this](WORD flags, const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO* error) {
     if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
@@ -181,7 +184,7 @@ TFakeDispatch* TFakePowerPoint::NewSlides() {
     if (item < 1 || size_t(item) > Slides.size())
       return TFakeDispatch::Raise(error, "Slides.Item : Integer " + std::to_string(item) + " out of range 1 to " +
                                              std::to_string(Slides.size()) + ".");
-    return ReturnObject(result, NewSlide(item));
+    return TFakeDispatch::ReturnObject(result, NewSlide(item));
   });
   return slides;
 }
@@ -192,7 +195,7 @@ TFakeDispatch* TFakePowerPoint::NewSlide(int32_t item) {
   slide->Add("SlideIndex", [this, item, name](WORD flags, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
     if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
     calls_.push_back(name + ".SlideIndex");
-    return ReturnInt(result, Slides[size_t(item) - 1].SlideIndex);
+    return TFakeDispatch::ReturnInt(result, Slides[size_t(item) - 1].SlideIndex);
   });
   slide->Add("Export",
              [this, item, name](WORD flags, const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO* error) {
@@ -215,9 +218,9 @@ TFakeDispatch* TFakePowerPoint::NewSettings() {
     shows->Add("Count", [this](WORD flags, const std::vector<VARIANT>&, VARIANT* result, EXCEPINFO*) {
       if (!IsRead(flags)) return DISP_E_MEMBERNOTFOUND;
       calls_.push_back("NamedSlideShows.Count");
-      return ReturnInt(result, NamedSlideShowCount);
+      return TFakeDispatch::ReturnInt(result, NamedSlideShowCount);
     });
-    return ReturnObject(result, shows);
+    return TFakeDispatch::ReturnObject(result, shows);
   });
   return settings;
 }

@@ -41,6 +41,13 @@ class TFakeDispatch : public IDispatch {
 
   // Fills error as an automation object reports a failure, and returns DISP_E_EXCEPTION.
   static HRESULT Raise(EXCEPINFO* error, const std::string& description);
+  // What a member hands back, into a result the caller may leave null: an integer, a text, or a
+  // new object whose only reference goes to the result.
+  static HRESULT ReturnInt(VARIANT* result, int32_t value);
+  static HRESULT ReturnText(VARIANT* result, const std::string& text);
+  static HRESULT ReturnObject(VARIANT* result, TFakeDispatch* object);
+  // A wide string as text in the system code page.
+  static std::string Text(const wchar_t* text);
 
  private:
   std::string name_;

@@ -39,3 +39,21 @@ TEST(PathRules, RelativePath) {
   };
   for (const auto& c : cases) EXPECT_EQ(MakeRelativePath(c.base, c.dest), c.out) << c.base << " -> " << c.dest;
 }
+
+TEST(PathRules, ResolvesAStoredPathAgainstItsModule) {
+  const struct {
+    const char *base, *path, *out;
+  } cases[] = {
+      {"C:\\Talks\\deck.ruvo", "deck.ppt", "C:\\Talks\\deck.ppt"},  // an exported module's bare name
+      {"C:\\Talks\\Q3\\deck.ruvo", "..\\Decks\\deck.ppt", "C:\\Talks\\Q3\\..\\Decks\\deck.ppt"},
+      {"C:\\Talks\\deck.ruvo", "D:\\Other\\deck.ppt", "D:\\Other\\deck.ppt"},
+      {"C:\\Talks\\deck.ruvo", "\\\\srv\\share\\deck.ppt", "\\\\srv\\share\\deck.ppt"},
+      {"C:\\Talks\\deck.ruvo", "\\Decks\\deck.ppt", "C:\\Decks\\deck.ppt"},
+      {"\\\\srv\\share\\Talks\\deck.ruvo", "\\Decks\\deck.ppt", "\\\\srv\\share\\Decks\\deck.ppt"},
+      {"\\\\srv\\share\\Talks\\deck.ruvo", "deck.ppt", "\\\\srv\\share\\Talks\\deck.ppt"},
+      {"C:\\Talks\\deck.ruvo", "E:deck.ppt", "E:deck.ppt"},  // relative to another drive: as it is
+      {"deck.ruvo", "deck.ppt", "deck.ppt"},
+      {"C:\\Talks\\deck.ruvo", "", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ResolveRelativePath(c.base, c.path), c.out) << c.base << " + " << c.path;
+}

@@ -1,0 +1,47 @@
+// The splash window of the presenter run: picture 203 with one status line under it, on screen
+// for at least five seconds. It serves the progress interface, of which only the text and the
+// message processing do more than repaint.
+#pragma once
+
+#include <string>
+
+#include "Form.h"
+#include "ProgressStatusIntfUnit.h"
+#include "Timer.h"
+
+class TSplashForm : public TForm, public IProgressStatus {
+ public:
+  // Created hidden, without owner, with its picture and an empty status line.
+  TSplashForm();
+
+  TImage& SplashImage;
+  TTimer Timer;
+  TLabel& ProgressLabel;
+
+  // Shows the window and starts the five seconds.
+  void ShowSplash();
+  // The run no longer needs the window: it hides once the five seconds are over too.
+  void SetDone(bool Value);
+  // The status line; no repaint of its own.
+  void SetStatusText(const std::string& Text);
+  // Marks the window done and handles messages, sleeping between them, until it is hidden.
+  void WaitUntilHidden();
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  // No reference counting: the window's life does not depend on interface references.
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  // These three only repaint; their values are ignored.
+  void STDMETHODCALLTYPE SetParams(int32_t Position, int32_t Min, int32_t Max) override;
+  void STDMETHODCALLTYPE SetPosition(int32_t Position) override;
+  void STDMETHODCALLTYPE Refresh() override;
+  void STDMETHODCALLTYPE ProcessMessages() override;
+  void STDMETHODCALLTYPE SetText(const char* Text) override;
+
+ private:
+  void TimerTimer(TTimer&);
+  void HideWhenBothDone();
+
+  bool FDone = false;
+  bool FTimerDone = false;
+};
