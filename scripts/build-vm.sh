@@ -52,6 +52,16 @@ if [ ! -f "$dummy" ]; then
   trap - EXIT
   [ -f "$dummy" ] || { tail -n 20 "$vm/apt.log"; exit 1; }
 fi
+# Fonts with Arial's widths, so that texts sized for Arial fit as they do on Windows.
+if [ ! -d "$root/usr/share/fonts/truetype/liberation" ]; then
+  say "installing the Liberation fonts in the test machine"
+  mount -t proc proc "$root/proc"
+  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
+  in_root apt-get install -y -q --no-install-recommends fonts-liberation >>"$vm/apt.log" 2>&1 || true
+  umount "$root/proc"
+  trap - EXIT
+  [ -d "$root/usr/share/fonts/truetype/liberation" ] || { tail -n 20 "$vm/apt.log"; exit 1; }
+fi
 cp "$(dirname "$0")/two-monitors.conf" "$root/etc/X11/two-monitors.conf"
 cat >"$root/usr/local/bin/ruvo-desktop" <<'DESKTOP'
 #!/bin/sh
@@ -109,6 +119,10 @@ wineserver -w
 # so Wine draws captions and frames itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
+# Without a window manager, a managed window that goes away costs Wine a two-second wait.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+# The screens ask for Arial: Liberation Sans has its widths.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f
 # A crashing program prints its backtrace and ends, instead of waiting on a dialog nobody sees.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
 wineserver -w
