@@ -25,6 +25,22 @@ inline void Settle(int rounds = 20) {
   }
 }
 
+// Handles messages one at a time until `done` holds; false when the time runs out first.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 60000) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > ms) return false;
+    MSG msg;
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    } else {
+      Sleep(1);
+    }
+  }
+  return true;
+}
+
 // A screen area as 0x00RRGGBB pixels, top row first.
 struct TCapture {
   int width = 0, height = 0;
@@ -60,6 +76,17 @@ inline void SaveScreenshot(const std::string& name, const TCapture& c) {
 }
 
 inline void SaveScreenshot(const std::string& name, const RECT& r) { SaveScreenshot(name, CaptureScreen(r)); }
+
+// Where 1-based cell k of an all-slides page lies on a 1280x1024 screen whose slide-show screen
+// covers it: nine columns 130 pixels apart from 60, rows 153 apart, below the 80-pixel top bar.
+inline RECT AllSlidesCellRect(int k) {
+  int left = 60 + (k - 1) % 9 * 130, top = 80 + 9 + (k - 1) / 9 * 153;
+  return RECT{left, top, left + 120, top + 90};
+}
+inline POINT AllSlidesCell(int k) {
+  RECT r = AllSlidesCellRect(k);
+  return POINT{r.left + 60, r.top + 45};
+}
 
 enum class TButtonKind { Left, Right };
 

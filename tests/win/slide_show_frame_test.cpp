@@ -5,6 +5,7 @@
 
 #include "CommandMailbox.h"
 #include "Form.h"
+#include "MemoryDeck.h"
 #include "ModuleFormat.h"
 #include "PictureScale.h"
 #include "ScreenTools.h"
@@ -12,23 +13,6 @@
 #include "TestSlide.h"
 
 namespace {
-
-// A module of numbered slides in memory; no header is needed to read the blocks.
-struct TMemoryDeck {
-  TDesignerModule Module;
-  TMemoryStream Stream;
-  std::vector<std::vector<uint8_t>> Pngs;
-  TMemoryDeck(int slides, int w, int h) {
-    for (int i = 1; i <= slides; ++i) {
-      Pngs.push_back(MakeSlidePng(w, h, i, "Slide"));
-      TMemoryStream source(Pngs.back());
-      TSlideInfo e{};
-      e.SlideIndex = i;
-      WriteSlideBlock(Stream, source, e.Offset, e.Size, e.CompressedSize);
-      Module.SlideInfos.push_back(e);
-    }
-  }
-};
 
 struct TPosted {
   int32_t Id;
