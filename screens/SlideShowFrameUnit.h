@@ -76,6 +76,7 @@ class TSlideShowFrame : public TFrame {
   TPicture FPrevPagePicture;
   TPicture FNextPagePicture;
   int32_t FCurrentSlide = 0;
+  // Cells on every page at the screen size it was bound with.
   int32_t FCellsPerPage = 0;
 
  protected:

@@ -48,6 +48,16 @@ struct TCapture {
   uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)] & 0xFFFFFF; }
 };
 
+// How many pixels of the capture differ in colour from the area of a picture's pixels (rows of
+// `stride` pixels) whose top-left corner lies at (left, top).
+inline int DifferingPixels(const TCapture& shot, const uint32_t* pixels, int stride, int left = 0, int top = 0) {
+  int differing = 0;
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x)
+      differing += shot.At(x, y) != (pixels[size_t(top + y) * size_t(stride) + size_t(left + x)] & 0xFFFFFF);
+  return differing;
+}
+
 inline TCapture CaptureScreen(const RECT& r) {
   TCapture c;
   c.width = r.right - r.left;

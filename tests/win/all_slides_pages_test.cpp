@@ -157,11 +157,7 @@ TEST_F(AllSlidesPages, TheFillPutsOneThumbnailPerTickAtCellSize) {
   TPicture expected = ShrinkToFit(DecodePng(deck55->Pngs[11].data(), deck55->Pngs[11].size()), 120, 90);
   POINT c = AllSlidesCell(12);
   TCapture shot = CaptureScreen(RECT{c.x - 60, c.y - 34, c.x + 60, c.y + 34});
-  int differing = 0;
-  for (int y = 0; y < 68; ++y)
-    for (int x = 0; x < 120; ++x)
-      differing += shot.At(x, y) != (expected.Pixels()[size_t(y) * 120 + size_t(x)] & 0xFFFFFF);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(DifferingPixels(shot, expected.Pixels(), 120), 0);
 }
 
 TEST_F(AllSlidesPages, ArrowsTurnThePagesWithinBoundsAndTheToggleKeepsThePage) {

@@ -103,11 +103,7 @@ TEST_F(SlideShowFrame, TheCurrentSlideIsDrawnWholeAndCentredWithoutFurtherScalin
   ASSERT_EQ(expected.Height(), 324);
   const int left = 352, top = 82 + 448 + (432 - 324) / 2;
   TCapture shot = CaptureScreen(RECT{left, top, left + 576, top + 324});
-  int differing = 0;
-  for (int y = 0; y < 324; ++y)
-    for (int x = 0; x < 576; ++x)
-      differing += shot.At(x, y) != (expected.Pixels()[size_t(y) * 576 + size_t(x)] & 0xFFFFFF);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(DifferingPixels(shot, expected.Pixels(), 576), 0);
 }
 
 TEST_F(SlideShowFrame, NotesAreShownHiddenAndRememberedAcrossEmptyNotes) {

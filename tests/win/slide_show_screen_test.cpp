@@ -266,13 +266,7 @@ bool SameCapture(const TCapture& a, const TCapture& b) { return a.pixels == b.pi
 bool CellShowsBackground(int k) {
   static const TPicture background = ArtworkOrNone(3001);
   RECT r = AllSlidesCellRect(k);
-  TCapture shot = CaptureScreen(r);
-  for (int y = 0; y < shot.height; ++y)
-    for (int x = 0; x < shot.width; ++x) {
-      uint32_t want = background.Pixels()[size_t(r.top - 80 + y) * 1280 + size_t(r.left + x)] & 0xFFFFFF;
-      if (shot.At(x, y) != want) return false;
-    }
-  return true;
+  return DifferingPixels(CaptureScreen(r), background.Pixels(), 1280, r.left, r.top - 80) == 0;
 }
 
 }  // namespace
