@@ -78,7 +78,7 @@ cat >"$logs/wine-suite.sh" <<SUITE
 bash "$here/scripts/wine-drives.sh"
 # Run from a local copy: code pages mapped from the shared folder can read back as zeros.
 rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
-timeout 600 wine ruvo_win_tests.exe >"$logs/wine-tests.log" 2>&1
+timeout 900 wine ruvo_win_tests.exe >"$logs/wine-tests.log" 2>&1
 rc=\$?
 mkdir -p "$build/screenshots" && cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null
 echo \$rc >"$logs/wine-tests.rc"

@@ -19,7 +19,7 @@ class AllSlidesPages : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     LoadAllSlidesImages(OwnArtwork());
-    deck55 = new TMemoryDeck(55, 960, 540);
+    deck55 = new TMemoryDeck(55, 640, 360);
   }
   static void TearDownTestSuite() {
     delete deck55;
@@ -33,13 +33,12 @@ class AllSlidesPages : public ::testing::Test {
   void SetUp() override { MailboxStart(); }
   void TearDown() override { MailboxEnd(); }
 
-  // A screen bound to the deck, shown at 1280x1024 (screen-size index 0) unless told otherwise.
-  TSlideShowFrame& Bind(TMemoryDeck& deck, uint8_t size = 0) {
-    const TSelectorResolution& screen = SelectorResolutions[size];
-    form.SetBounds(0, 0, screen.Width, screen.Height);
+  // A screen bound to the deck, shown at 1280x1024 (screen-size index 0).
+  TSlideShowFrame& Bind(TMemoryDeck& deck) {
+    form.SetBounds(0, 0, 1280, 1024);
     auto f = std::make_unique<TSlideShowFrame>();
-    f->Bind("Deck", &deck.Module, size, &deck.Stream);
-    f->SetBounds(0, 0, screen.Width, screen.Height);
+    f->Bind("Deck", &deck.Module, 0, &deck.Stream);
+    f->SetBounds(0, 0, 1280, 1024);
     frame = &form.Insert(std::move(f));
     form.Show();
     return *frame;
