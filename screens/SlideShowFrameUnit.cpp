@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "AllSlidesLayout.h"
+#include "AllSlidesPaging.h"
 #include "CommandMailbox.h"
 #include "FormPictures.h"
 #include "ModuleFormat.h"
@@ -279,13 +281,14 @@ void TSlideShowFrame::ExitImageClick() { SetCommand(FPresentationName, cmdExitSl
 
 // ---- the two views
 
-TFrame* TSlideShowFrame::Page(int32_t index) const {
+TAllSlidesFrame* TSlideShowFrame::Page(int32_t index) const {
   return index >= 0 && size_t(index) < FPages.size() ? FPages[size_t(index)] : nullptr;
 }
 
+// Without slides there is no page: the toggle then only swaps its face and hides the view.
 void TSlideShowFrame::ShowHideAllSlidesImageClick() {
   if (ShowHideAllSlidesImage.Tag != 0) {
-    if (TFrame* page = Page(FPageIndex)) page->Hide();
+    if (TAllSlidesFrame* page = Page(FPageIndex)) page->Hide();
     PresenterFrame.Show();
     ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
     ShowHideAllSlidesImage.Tag = 0;
@@ -293,33 +296,81 @@ void TSlideShowFrame::ShowHideAllSlidesImageClick() {
     ShowHideAllSlidesImage.SetPicture(HideAllSlidesUpImage.Picture());
     ShowHideAllSlidesImage.Tag = 1;
     PresenterFrame.Hide();
-    if (TFrame* page = Page(FPageIndex)) page->Show();
+    if (TAllSlidesFrame* page = Page(FPageIndex)) page->Show();
   }
 }
 
 void TSlideShowFrame::ShowPresenterView() {
-  if (TFrame* page = Page(FPageIndex)) page->Hide();
+  if (TAllSlidesFrame* page = Page(FPageIndex)) page->Hide();
   PresenterFrame.Show();
   ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
   ShowHideAllSlidesImage.Tag = 0;
 }
 
-// ---- the all-slides pages (built by their own unit; until then there are none)
+// ---- the all-slides pages
 
-void TSlideShowFrame::BuildPages(uint8_t) {
+void TSlideShowFrame::BuildPages(uint8_t ResolutionIndex) {
+  const TAllSlidesLayout& layout = AllSlidesLayout[ResolutionIndex];
+  const TSelectorResolution& screen = SelectorResolutions[ResolutionIndex];
   FSlideCount = FModule ? int32_t(FModule->SlideInfos.size()) : 0;
-  PopulateAllSlidesTimer.SetEnabled(true);
+  FCellsPerPage = CellsPerPage(layout);
+  TBounds bounds = PageBounds(screen.Width, screen.Height);
+  for (const TAllSlidesPage& plan : PlanPages(FSlideCount, FCellsPerPage)) {
+    auto made = std::make_unique<TAllSlidesFrame>();
+    made->BuildSlideGrid(ResolutionIndex);
+    made->Hide();
+    made->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+    made->FPresentationName = FPresentationName;
+    TAllSlidesFrame& page = Insert(std::move(made));
+    page.SetPageCallbacks([this] { PrevPage(); }, [this] { NextPage(); });
+    page.FFirstCell = plan.FirstCell;
+    page.FFirstSlide = plan.FirstSlide;
+    page.FLastCell = plan.LastCell;
+    page.FLastSlide = plan.LastSlide;
+    for (int32_t cell = 1; cell <= page.TileCount(); ++cell) {
+      TImage& tile = page.GetTile(cell - 1);
+      tile.Tag = CellContent(plan, cell, FCellsPerPage);
+      // The arrows now; the slides' thumbnails tick in one by one.
+      if (tile.Tag < 0) ShowSlide(tile, tile.Tag);
+    }
+    FPages.push_back(&page);
+  }
+  // Nothing to fill, nothing to tick for.
+  PopulateAllSlidesTimer.SetEnabled(FSlideCount > 0);
 }
 
-void TSlideShowFrame::HighlightSlide(int32_t) {}
+void TSlideShowFrame::HighlightSlide(int32_t n) {
+  int32_t holder = PageOfSlide(FSlideCount, FCellsPerPage, n);
+  for (size_t i = 0; i < FPages.size(); ++i) FPages[i]->ShowHighlight(int32_t(i) == holder ? n : 0);
+}
 
-TImage* TSlideShowFrame::FindPageImage(int32_t) { return nullptr; }
+TImage* TSlideShowFrame::FindPageImage(int32_t n) {
+  TAllSlidesFrame* page = Page(PageOfSlide(FSlideCount, FCellsPerPage, n));
+  return page ? page->FindTileByTag(n) : nullptr;
+}
 
+void TSlideShowFrame::PrevPage() {
+  if (FPageIndex <= 0) return;
+  FPages[size_t(FPageIndex)]->Hide();
+  --FPageIndex;
+  FPages[size_t(FPageIndex)]->Show();
+}
+
+void TSlideShowFrame::NextPage() {
+  if (FPageIndex >= int32_t(FPages.size()) - 1) return;
+  FPages[size_t(FPageIndex)]->Hide();
+  ++FPageIndex;
+  FPages[size_t(FPageIndex)]->Show();
+}
+
+// One thumbnail a tick, in slide order, whether the pages are on view or not. A slide that cannot
+// be read leaves its cell empty (ShowSlide) and the fill goes on with the next.
 void TSlideShowFrame::PopulateAllSlidesTimerTimer() {
-  if (FLoadedCount >= FSlideCount) return;
-  ++FLoadedCount;
-  if (TImage* cell = FindPageImage(FLoadedCount)) ShowSlide(*cell, FLoadedCount);
-  if (FLoadedCount == FSlideCount) PopulateAllSlidesTimer.SetEnabled(false);
+  if (FLoadedCount < FSlideCount) {
+    ++FLoadedCount;
+    if (TImage* cell = FindPageImage(FLoadedCount)) ShowSlide(*cell, FLoadedCount);
+  }
+  if (FLoadedCount >= FSlideCount) PopulateAllSlidesTimer.SetEnabled(false);
 }
 
 // ---- time

@@ -1,13 +1,15 @@
 // The slide-show screen of one running presentation: a top bar (all-slides toggle, Blank/Show,
 // the timer panel with the elapsed time and the clock, Exit) over the presenter view. It posts
 // the speaker's commands under the presentation's name and shows what the add-in reports back.
-// The all-slides pages, which can take the presenter view's place, come with their own unit.
+// The all-slides pages, which can take the presenter view's place, are filled with thumbnails one
+// per timer tick, so that binding returns at once and the show stays responsive.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "AllSlidesUnit.h"
 #include "ClockText.h"
 #include "DesignerTypes.h"
 #include "Frame.h"
@@ -64,8 +66,8 @@ class TSlideShowFrame : public TFrame {
   std::string FPresentationName;
   TDesignerModule* FModule = nullptr;
   TStream* FStream = nullptr;
-  // The all-slides pages, built with the pages themselves; the page shown in the all-slides view.
-  std::vector<TFrame*> FPages;
+  // The all-slides pages, owned as controls; the page shown in the all-slides view.
+  std::vector<TAllSlidesFrame*> FPages;
   int32_t FPageIndex = 0;
   // The elapsed time runs on a monotonic tick from the first change of slide with a predecessor.
   TElapsedCounter FStartTime;
@@ -74,6 +76,8 @@ class TSlideShowFrame : public TFrame {
   TPicture FPrevPagePicture;
   TPicture FNextPagePicture;
   int32_t FCurrentSlide = 0;
+  // Cells on every page at the screen size it was bound with.
+  int32_t FCellsPerPage = 0;
 
  protected:
   void Attached() override;
@@ -83,6 +87,8 @@ class TSlideShowFrame : public TFrame {
   void BuildPages(uint8_t ResolutionIndex);
   void HighlightSlide(int32_t n);
   TImage* FindPageImage(int32_t n);
+  void PrevPage();
+  void NextPage();
   void SetCurrentSlide(int32_t n);
   void SetPrevSlide(int32_t n);
   void SetNextSlide(int32_t n);
@@ -90,7 +96,7 @@ class TSlideShowFrame : public TFrame {
   // Slide n scaled to fit the image, an arrow picture for -1 and -2, or nothing for 0. A slide
   // that is missing or cannot be read leaves the image empty, without a message.
   void ShowSlide(TImage& Image, int32_t n);
-  TFrame* Page(int32_t index) const;
+  TAllSlidesFrame* Page(int32_t index) const;
 
   void DiffTimerTimer();
   void CurTimerTimer();

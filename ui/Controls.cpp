@@ -571,7 +571,7 @@ void TImage::SetAutoSize(bool on) {
 }
 
 namespace {
-TGdiObject<HBITMAP> MakeBitmap(const TPicture& picture) {
+BITMAPINFO PictureInfo(const TPicture& picture) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.Width();
@@ -579,21 +579,23 @@ TGdiObject<HBITMAP> MakeBitmap(const TPicture& picture) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A picture with alpha as a DIB with its colours premultiplied, as AlphaBlend wants them.
+TGdiObject<HBITMAP> MakePremultipliedBitmap(const TPicture& picture) {
+  BITMAPINFO info = PictureInfo(picture);
   void* bits = nullptr;
   TGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return bitmap;
   const uint32_t* src = picture.Pixels();
   auto* dst = static_cast<uint32_t*>(bits);
   size_t count = size_t(picture.Width()) * size_t(picture.Height());
-  bool premultiply = picture.Kind() == TPictureKind::Alpha;
   for (size_t i = 0; i < count; ++i) {
     uint32_t p = src[i];
-    if (premultiply) {
-      uint32_t a = p >> 24;
-      uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
-      p = a << 24 | r << 16 | g << 8 | b;
-    }
-    dst[i] = p;
+    uint32_t a = p >> 24;
+    uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
+    dst[i] = a << 24 | r << 16 | g << 8 | b;
   }
   GdiFlush();
   return bitmap;
@@ -603,19 +605,26 @@ TGdiObject<HBITMAP> MakeBitmap(const TPicture& picture) {
 void TImage::Paint(HDC dc) {
   if (!picture_) return;
   TDrawRect d = ImageDestRect(picture_.Width(), picture_.Height(), Width(), Height(), fit_);
-  if (!bitmap_) bitmap_ = MakeBitmap(picture_);
-  if (!bitmap_) return;
-  TMemoryDC source(dc);
-  TSelect select(source.Get(), bitmap_.Get());
+  int w = picture_.Width(), h = picture_.Height();
   if (picture_.Kind() == TPictureKind::Alpha) {
+    if (!bitmap_) bitmap_ = MakePremultipliedBitmap(picture_);
+    if (!bitmap_) return;
+    TMemoryDC source(dc);
+    TSelect select(source.Get(), bitmap_.Get());
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, d.Left, d.Top, d.Width, d.Height, source.Get(), 0, 0, picture_.Width(), picture_.Height(), blend);
-  } else if (d.Width == picture_.Width() && d.Height == picture_.Height()) {
-    BitBlt(dc, d.Left, d.Top, d.Width, d.Height, source.Get(), 0, 0, SRCCOPY);
+    AlphaBlend(dc, d.Left, d.Top, d.Width, d.Height, source.Get(), 0, 0, w, h, blend);
+    return;
+  }
+  // An opaque picture is drawn from its own pixels, which the pictures share: no control keeps a
+  // copy of them (a page of thumbnails, or several screens on one background).
+  BITMAPINFO info = PictureInfo(picture_);
+  if (d.Width == w && d.Height == h) {
+    SetDIBitsToDevice(dc, d.Left, d.Top, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), picture_.Pixels(), &info,
+                      DIB_RGB_COLORS);
   } else {
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, d.Left, d.Top, d.Width, d.Height, source.Get(), 0, 0, picture_.Width(), picture_.Height(), SRCCOPY);
+    StretchDIBits(dc, d.Left, d.Top, d.Width, d.Height, 0, 0, w, h, picture_.Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
   }
 }
 

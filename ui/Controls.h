@@ -261,7 +261,7 @@ class TImage : public TGraphicControl {
   TPicture picture_;
   TImageFit fit_;
   bool autoSize_ = false;
-  TGdiObject<HBITMAP> bitmap_;  // the picture as a DIB (premultiplied when it has alpha), made at first paint
+  TGdiObject<HBITMAP> bitmap_;  // a picture with alpha, premultiplied, made at first paint
 };
 
 enum class TBevelStyle {

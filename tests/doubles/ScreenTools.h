@@ -25,12 +25,38 @@ inline void Settle(int rounds = 20) {
   }
 }
 
+// Handles messages one at a time until `done` holds; false when the time runs out first.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms = 60000) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > ms) return false;
+    MSG msg;
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    } else {
+      Sleep(1);
+    }
+  }
+  return true;
+}
+
 // A screen area as 0x00RRGGBB pixels, top row first.
 struct TCapture {
   int width = 0, height = 0;
   std::vector<uint32_t> pixels;
   uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)] & 0xFFFFFF; }
 };
+
+// How many pixels of the capture differ in colour from the area of a picture's pixels (rows of
+// `stride` pixels) whose top-left corner lies at (left, top).
+inline int DifferingPixels(const TCapture& shot, const uint32_t* pixels, int stride, int left = 0, int top = 0) {
+  int differing = 0;
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x)
+      differing += shot.At(x, y) != (pixels[size_t(top + y) * size_t(stride) + size_t(left + x)] & 0xFFFFFF);
+  return differing;
+}
 
 inline TCapture CaptureScreen(const RECT& r) {
   TCapture c;
@@ -60,6 +86,17 @@ inline void SaveScreenshot(const std::string& name, const TCapture& c) {
 }
 
 inline void SaveScreenshot(const std::string& name, const RECT& r) { SaveScreenshot(name, CaptureScreen(r)); }
+
+// Where 1-based cell k of an all-slides page lies on a 1280x1024 screen whose slide-show screen
+// covers it: nine columns 130 pixels apart from 60, rows 153 apart, below the 80-pixel top bar.
+inline RECT AllSlidesCellRect(int k) {
+  int left = 60 + (k - 1) % 9 * 130, top = 80 + 9 + (k - 1) / 9 * 153;
+  return RECT{left, top, left + 120, top + 90};
+}
+inline POINT AllSlidesCell(int k) {
+  RECT r = AllSlidesCellRect(k);
+  return POINT{r.left + 60, r.top + 45};
+}
 
 enum class TButtonKind { Left, Right };
 

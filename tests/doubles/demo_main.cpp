@@ -68,7 +68,7 @@ class TRunningShow {
   }
 
   // Carries out a command of the screen; returns what it did, or null when it was not for it.
-  const char* Answer(int32_t id) {
+  const char* Answer(int32_t id, int32_t param1 = 0) {
     const char* n = name_.c_str();
     switch (id) {
       case 1:  // next build
@@ -85,6 +85,9 @@ class TRunningShow {
       case 4:  // next slide
         Go(slide_ + 1);
         return "UpdateSlideImagesIndex, notes, builds, video: the next slide";
+      case 9:  // go to the slide clicked on an all-slides page
+        Go(param1);
+        return "UpdateSlideImagesIndex, notes, builds, video: the slide asked for; the highlight moves to it";
       case 20:  // the next key steps through the builds first, as PowerPoint's Next does
         if (build_ < Builds()) return Answer(1);
         return Answer(4);
@@ -132,13 +135,11 @@ class TRunningShow {
 // The commands a slide-show screen posts.
 const char* ShowCommandName(int32_t id) {
   static const std::map<int32_t, const char*> names = {
-      {1, "next build"},      {2, "previous build"},
-      {3, "previous slide"},  {4, "next slide"},
-      {5, "exit slide show"}, {7, "blank"},
-      {8, "unblank"},         {10, "show notes"},
-      {11, "hide notes"},     {19, "previous slide key"},
-      {20, "next slide key"}, {21, "play video"},
-      {23, "pause video"},
+      {1, "next build"},  {2, "previous build"},      {3, "previous slide"},
+      {4, "next slide"},  {5, "exit slide show"},     {7, "blank"},
+      {8, "unblank"},     {9, "go to slide"},         {10, "show notes"},
+      {11, "hide notes"}, {19, "previous slide key"}, {20, "next slide key"},
+      {21, "play video"}, {23, "pause video"},
   };
   auto it = names.find(id);
   return it == names.end() ? "other" : it->second;
@@ -308,7 +309,9 @@ int TDemo::Run() {
   // What the speaker does, and what the add-in answers to each command the screen posts.
   auto read = [&] {
     TCommandRead c = ReadCommand(p);
-    if (c.Id)
+    if (c.Id == 9)
+      Say("the add-in reads command 9 (go to slide): name \"%s\", slide %d", c.Name.c_str(), c.Param1);
+    else if (c.Id)
       Say("the add-in reads command %d (%s): name \"%s\"", c.Id, ShowCommandName(c.Id), c.Name.c_str());
     else
       Say("the add-in reads no command");
@@ -318,7 +321,7 @@ int TDemo::Run() {
     action();
     Say("the speaker %s", what);
     TCommandRead c = read();
-    if (const char* answer = c.Id ? show.Answer(c.Id) : nullptr) Say("%s", answer);
+    if (const char* answer = c.Id ? show.Answer(c.Id, c.Param1) : nullptr) Say("%s", answer);
   };
   auto click = [](POINT at) { return [at] { ClickAt(at.x, at.y); }; };
   auto key = [main](int vk) { return [main, vk] { TypeKey(main, vk); }; };
@@ -344,11 +347,18 @@ int TDemo::Run() {
   act("clicks the right-hand build arrow", click(kNextBuildAt));
   Shot("demo-show-8-back-to-builds.png");
   ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
-  Say("the speaker clicks All slides: the screen swaps the presenter view for the page area itself");
-  Shot("demo-show-9-all-slides.png");
-  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
-  Say("the speaker clicks the toggle again: the presenter view is back");
+  Say("the speaker clicks All slides: page 1 of the thumbnails takes the presenter view's place");
   if (read().Id != 0) return 1;
+  // The thumbnails fill one per timer tick from the screen's creation, while messages flow.
+  Settle(40);
+  Say("the four thumbnails have filled in, one per timer tick; the current slide 2 is highlighted");
+  Shot("demo-show-9-all-slides.png");
+  act("clicks the thumbnail of slide 4", click(AllSlidesCell(4)));
+  Shot("demo-show-10-all-slides-slide-4.png");
+  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
+  Say("the speaker clicks Presenter view: the presenter view is back, on slide 4");
+  if (read().Id != 0) return 1;
+  Shot("demo-show-11-presenter-view-slide-4.png");
   ClickAt(kExitShowAt.x, kExitShowAt.y);
   Say("the speaker clicks Exit on the slide-show screen");
   if (read().Id == 5) {

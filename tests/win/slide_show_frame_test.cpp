@@ -5,6 +5,7 @@
 
 #include "CommandMailbox.h"
 #include "Form.h"
+#include "MemoryDeck.h"
 #include "ModuleFormat.h"
 #include "PictureScale.h"
 #include "ScreenTools.h"
@@ -12,23 +13,6 @@
 #include "TestSlide.h"
 
 namespace {
-
-// A module of numbered slides in memory; no header is needed to read the blocks.
-struct TMemoryDeck {
-  TDesignerModule Module;
-  TMemoryStream Stream;
-  std::vector<std::vector<uint8_t>> Pngs;
-  TMemoryDeck(int slides, int w, int h) {
-    for (int i = 1; i <= slides; ++i) {
-      Pngs.push_back(MakeSlidePng(w, h, i, "Slide"));
-      TMemoryStream source(Pngs.back());
-      TSlideInfo e{};
-      e.SlideIndex = i;
-      WriteSlideBlock(Stream, source, e.Offset, e.Size, e.CompressedSize);
-      Module.SlideInfos.push_back(e);
-    }
-  }
-};
 
 struct TPosted {
   int32_t Id;
@@ -119,11 +103,7 @@ TEST_F(SlideShowFrame, TheCurrentSlideIsDrawnWholeAndCentredWithoutFurtherScalin
   ASSERT_EQ(expected.Height(), 324);
   const int left = 352, top = 82 + 448 + (432 - 324) / 2;
   TCapture shot = CaptureScreen(RECT{left, top, left + 576, top + 324});
-  int differing = 0;
-  for (int y = 0; y < 324; ++y)
-    for (int x = 0; x < 576; ++x)
-      differing += shot.At(x, y) != (expected.Pixels()[size_t(y) * 576 + size_t(x)] & 0xFFFFFF);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(DifferingPixels(shot, expected.Pixels(), 576), 0);
 }
 
 TEST_F(SlideShowFrame, NotesAreShownHiddenAndRememberedAcrossEmptyNotes) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "ModuleWriter.h"
+#include "PngResource.h"
 #include "PresenterApi.h"
 #include "ScreenTools.h"
 #include "TestSlide.h"
@@ -241,4 +242,104 @@ TEST_F(SlideShowScreen, NullModuleNullStreamMissingSlidesAndCorruptBlocks) {
   Settle();
   EXPECT_TRUE(boxes.Texts().empty());
   EXPECT_TRUE(IsWindowVisible(main));
+}
+
+namespace {
+
+// A 55-slide deck, written once for the tests that need it.
+const std::string& Deck55(const TModuleApi& modules, const TTempDir& dir) {
+  static std::string path;
+  if (path.empty()) {
+    std::vector<std::string> slides;
+    for (int i = 1; i <= 55; ++i) {
+      slides.push_back(dir.Path("deck" + std::to_string(i) + ".png"));
+      WriteFileBytes(slides.back(), MakeSlidePng(640, 360, i, "Product tour"));
+    }
+    path = WriteTestModule(modules, dir, "Deck", 55, 0, 0, slides);
+  }
+  return path;
+}
+
+bool SameCapture(const TCapture& a, const TCapture& b) { return a.pixels == b.pixels; }
+
+// True when cell k shows the page background alone: no thumbnail, arrow or highlight.
+bool CellShowsBackground(int k) {
+  static const TPicture background = ArtworkOrNone(3001);
+  RECT r = AllSlidesCellRect(k);
+  return DifferingPixels(CaptureScreen(r), background.Pixels(), 1280, r.left, r.top - 80) == 0;
+}
+
+}  // namespace
+
+// The all-slides pages of a 55-slide deck as the speaker uses them: page 1 holds slides 1 to 53
+// and the next-page arrow, page 2 the arrow back and slides 54 and 55.
+TEST_F(SlideShowScreen, AllSlidesPagesTurnPostGoToSlideAndFollowTheCurrentSlide) {
+  TOpenModule deck(modules, Deck55(modules, *dir));
+  TMessageBoxWatcher boxes;
+  api.CreateSSWForm("Deck", deck.Module, deck.File);
+  api.ShowPresenterFrame("Deck");
+  api.UpdateSlideImagesIndex("Deck", 1, 0, 2);
+  Settle();
+  auto click = [&](int cell) { return Click(AllSlidesCell(cell)); };
+  auto go = [](int32_t n) { return TCommandRead{9, "Deck", n, ""}; };
+  const RECT page{0, 80, 1280, 1024}, view{0, kView, 1280, kView + 924};
+
+  // The toggle acts locally and shows page 1; its cells fill one by one.
+  EXPECT_EQ(Click(kAllSlides), Cmd(0));
+  EXPECT_TRUE(HasVisibleChild(main, page));
+  EXPECT_FALSE(HasVisibleChild(main, view));
+  EXPECT_FALSE(CellShowsBackground(54));  // the arrow
+  ASSERT_TRUE(PumpUntil([] { return !CellShowsBackground(53); }));
+  EXPECT_EQ(click(12), go(12));
+  EXPECT_EQ(click(53), go(53));
+
+  // The arrows turn the pages and post nothing; empty cells post nothing.
+  EXPECT_EQ(click(54), Cmd(0));
+  ASSERT_TRUE(PumpUntil([] { return !CellShowsBackground(3); }));
+  Settle();
+  SaveScreenshot("all-slides-55-page-2.png", RECT{0, 0, 1280, 1024});
+  EXPECT_EQ(click(2), go(54));
+  EXPECT_EQ(click(3), go(55));
+  EXPECT_TRUE(CellShowsBackground(4));
+  EXPECT_EQ(click(4), Cmd(0));
+  EXPECT_EQ(click(54), Cmd(0));
+  EXPECT_EQ(click(2), go(54));  // still page 2
+
+  // Page 2 survives the presenter view, by the toggle and by ShowPresenterFrame.
+  EXPECT_EQ(Click(kAllSlides), Cmd(0));
+  EXPECT_TRUE(HasVisibleChild(main, view));
+  EXPECT_FALSE(HasVisibleChild(main, page));
+  EXPECT_EQ(Click(kAllSlides), Cmd(0));
+  EXPECT_EQ(click(3), go(55));
+  api.ShowPresenterFrame("Deck");
+  Settle();
+  EXPECT_TRUE(HasVisibleChild(main, view));
+  EXPECT_FALSE(HasVisibleChild(main, page));
+  EXPECT_EQ(Click(kAllSlides), Cmd(0));
+  EXPECT_EQ(click(2), go(54));
+  EXPECT_EQ(click(1), Cmd(0));  // back to page 1
+  EXPECT_EQ(click(2), go(2));
+
+  // The highlight lies over the current slide's cell and takes its clicks.
+  TCapture twelve = CaptureScreen(AllSlidesCellRect(12)), thirteen = CaptureScreen(AllSlidesCellRect(13));
+  api.UpdateSlideImagesIndex("Deck", 12, 11, 13);
+  Settle();
+  EXPECT_FALSE(SameCapture(CaptureScreen(AllSlidesCellRect(12)), twelve));
+  EXPECT_EQ(click(12), Cmd(0));
+  EXPECT_EQ(click(13), go(13));
+  api.UpdateSlideImagesIndex("Deck", 13, 12, 14);
+  Settle();
+  EXPECT_TRUE(SameCapture(CaptureScreen(AllSlidesCellRect(12)), twelve));
+  EXPECT_FALSE(SameCapture(CaptureScreen(AllSlidesCellRect(13)), thirteen));
+  EXPECT_EQ(click(12), go(12));
+  // On page 2 while page 1 is on view: nothing of it shows here.
+  api.UpdateSlideImagesIndex("Deck", 55, 54, 0);
+  Settle();
+  EXPECT_TRUE(SameCapture(CaptureScreen(AllSlidesCellRect(13)), thirteen));
+  EXPECT_EQ(click(54), Cmd(0));
+  EXPECT_EQ(click(3), Cmd(0));
+  EXPECT_EQ(click(2), go(54));
+  api.DestroySSWForm("Deck");
+  Settle();
+  EXPECT_TRUE(boxes.Texts().empty());
 }
