@@ -12,9 +12,6 @@ bash scripts/build.sh --no-fuzz >/dev/null
 cat >"$build/bench-export-job.sh" <<JOB
 rm -rf /tmp/bench-export && mkdir -p /tmp/bench-export/work && cd /tmp/bench-export
 cp "$build/win/bin/Ruvo_Server.dll" "$build/win/bin/bench_export.exe" .
-# Without a window manager Wine waits 2 s for each captioned window it hides to be withdrawn;
-# unmanaged windows measure the export rather than that wait. BENCH_MANAGED=1 keeps the wait.
-[ "${BENCH_MANAGED:-0}" = 1 ] || wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine bench_export.exe work ${1:-60} >out.txt 2>&1
 rc=\$?
 tr -d '\r' <out.txt

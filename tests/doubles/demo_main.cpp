@@ -14,24 +14,12 @@
 #include <vector>
 
 #include "BrowserTools.h"
+#include "DemoSteps.h"
 #include "ModuleWriter.h"
 #include "PresenterApi.h"
 #include "ScreenTools.h"
 
 namespace {
-
-std::vector<std::string> FindSlides(const std::string& folder, const std::string& deck) {
-  std::vector<std::string> slides;
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((folder + "\\" + deck + "-*.png").c_str(), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
-    do slides.push_back(folder + "\\" + fd.cFileName);
-    while (FindNextFileA(h, &fd));
-    FindClose(h);
-  }
-  std::sort(slides.begin(), slides.end());
-  return slides;
-}
 
 const char* CommandName(int32_t id) {
   static const std::map<int32_t, const char*> names = {
@@ -158,15 +146,6 @@ class TDemo {
   int Run();
 
  private:
-  void Say(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::printf("%2d. ", ++step_);
-    std::vprintf(format, args);
-    std::printf("\n");
-    std::fflush(stdout);
-    va_end(args);
-  }
   void Shot(const char* name) {
     Settle();
     SaveScreenshot(shots_ + "\\" + name, RECT{0, 0, 1280, 1024});
@@ -197,7 +176,6 @@ class TDemo {
   void BrowseForSlot(int32_t slot, const std::string& deck);
 
   std::string slides_, work_, shots_;
-  int step_ = 0;
   std::unique_ptr<TAddIn> addIn_;
   std::unique_ptr<TModuleApi> moduleApi_;
   std::unique_ptr<TPresenterApi> api_;

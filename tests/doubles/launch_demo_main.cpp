@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "DemoSteps.h"
 #include "FakePowerPoint.h"
 #include "LauncherTools.h"
 #include "PowerPointDouble.h"
@@ -22,34 +23,9 @@ namespace {
 
 using TExportFn = int32_t(__stdcall*)(VARIANT, const char*, char*);
 
-int gStep = 0;
-
-void Say(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  std::printf("%2d. ", ++gStep);
-  std::vprintf(format, args);
-  std::printf("\n");
-  std::fflush(stdout);
-  va_end(args);
-}
-
-std::vector<std::string> DeckSlides(const std::string& folder, const std::string& deck) {
-  std::vector<std::string> slides;
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((folder + "\\" + deck + "-*.png").c_str(), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
-    do slides.push_back(folder + "\\" + fd.cFileName);
-    while (FindNextFileA(h, &fd));
-    FindClose(h);
-  }
-  std::sort(slides.begin(), slides.end());
-  return slides;
-}
-
 // The export as the add-in's export button runs it: the module lands next to the presentation.
 bool ExportDeck(const std::string& slidesFolder, const std::string& presentation) {
-  std::vector<std::string> slides = DeckSlides(slidesFolder, "Quarterly");
+  std::vector<std::string> slides = FindSlides(slidesFolder, "Quarterly");
   if (slides.empty()) {
     Say("no slides Quarterly-*.png in %s", slidesFolder.c_str());
     return false;
