@@ -75,20 +75,6 @@ void TSplashForm::WaitUntilHidden() {
   }
 }
 
-HRESULT TSplashForm::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IProgressStatus)) {
-    *object = static_cast<IProgressStatus*>(this);
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG TSplashForm::AddRef() { return ULONG(-1); }
-
-ULONG TSplashForm::Release() { return ULONG(-1); }
-
 void TSplashForm::SetParams(int32_t, int32_t, int32_t) { Repaint(); }
 
 void TSplashForm::SetPosition(int32_t) { Repaint(); }

@@ -9,7 +9,7 @@
 #include "ProgressStatusIntfUnit.h"
 #include "Timer.h"
 
-class TSplashForm : public TForm, public IProgressStatus {
+class TSplashForm : public TForm, public TUncountedProgressStatus {
  public:
   // Created hidden, without owner, with its picture and an empty status line.
   TSplashForm();
@@ -27,10 +27,6 @@ class TSplashForm : public TForm, public IProgressStatus {
   // Marks the window done and handles messages, sleeping between them, until it is hidden.
   void WaitUntilHidden();
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  // No reference counting: the window's life does not depend on interface references.
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // These three only repaint; their values are ignored.
   void STDMETHODCALLTYPE SetParams(int32_t Position, int32_t Min, int32_t Max) override;
   void STDMETHODCALLTYPE SetPosition(int32_t Position) override;

@@ -29,20 +29,6 @@ TProgressForm::TProgressForm()
   ProgressBar.SetBounds(16, 58, 449, 17);
 }
 
-HRESULT TProgressForm::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IProgressStatus)) {
-    *object = static_cast<IProgressStatus*>(this);
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG TProgressForm::AddRef() { return ULONG(-1); }
-
-ULONG TProgressForm::Release() { return ULONG(-1); }
-
 void TProgressForm::SetParams(int32_t Position, int32_t Min, int32_t Max) {
   // The range first, so that a position valid only in the new range is kept.
   ProgressBar.SetMin(Min);

@@ -4,15 +4,10 @@
 #include "Form.h"
 #include "ProgressStatusIntfUnit.h"
 
-class TProgressForm : public TForm, public IProgressStatus {
+class TProgressForm : public TForm, public TUncountedProgressStatus {
  public:
   // Created hidden and without owner.
   TProgressForm();
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  // No reference counting: both give -1, and only the form's owner frees it.
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   // Each of these repaints the form at once, so a thread busy with the work still shows progress.
   void STDMETHODCALLTYPE SetParams(int32_t Position, int32_t Min, int32_t Max) override;

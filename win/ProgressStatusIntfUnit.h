@@ -17,3 +17,19 @@ struct IProgressStatus : public IUnknown {
   // Text: zero-terminated 8-bit text; null stands for the empty string.
   virtual void STDMETHODCALLTYPE SetText(const char* Text) = 0;
 };
+
+// The interface's IUnknown part for a window that reports progress: it answers for itself, and
+// counts no references (both give -1), so only the window's owner frees it.
+struct TUncountedProgressStatus : public IProgressStatus {
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (!object) return E_POINTER;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IProgressStatus)) {
+      *object = static_cast<IProgressStatus*>(this);
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(-1); }
+};
