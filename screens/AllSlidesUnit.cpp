@@ -5,10 +5,6 @@
 #include "CommandMailbox.h"
 #include "PngResource.h"
 
-namespace {
-void Place(TControl& control, const TBounds& b) { control.SetBounds(b.Left, b.Top, b.Width, b.Height); }
-}  // namespace
-
 TAllSlidesFrame::TAllSlidesFrame() : BackgroundImage(Add<TImage>()) {
   BackgroundImage.SetAlign(TAlign::Client);
   // Drawn at its own size from the top-left corner.
@@ -22,7 +18,7 @@ void TAllSlidesFrame::BuildSlideGrid(uint8_t ResolutionIndex) {
   BackgroundImage.SetPicture(layout.Image);
   for (int32_t cell = 1; cell <= CellsPerPage(layout); ++cell) {
     TImage& tile = Add<TImage>();
-    Place(tile, CellBounds(layout, cell));
+    tile.SetBounds(CellBounds(layout, cell));
     tile.SetFit({true, true, true});
     tile.OnClick = [this](TControl& sender) { TileClick(sender); };
     tile.Tag = kEmptyCell;
@@ -31,7 +27,7 @@ void TAllSlidesFrame::BuildSlideGrid(uint8_t ResolutionIndex) {
   // No click action of its own: a click on the current slide's cell posts nothing.
   FHighlightImage = &Add<TImage>();
   FHighlightImage->Hide();
-  Place(*FHighlightImage, HighlightBounds(layout, 1));
+  FHighlightImage->SetBounds(HighlightBounds(layout, 1));
   FHighlightImage->SetFit({true, false, false});
   FHighlightImage->SetPicture(FHighlightPicture);
 }

@@ -74,19 +74,18 @@ TFileBrowserFrame::TFileBrowserFrame()
 
 void TFileBrowserFrame::Layout() {
   TFileBrowserBounds b = FileBrowserLayout(Width(), Height(), fileListWidth_);
-  auto place = [](TControl& c, const TBounds& r) { c.SetBounds(r.Left, r.Top, r.Width, r.Height); };
-  place(FileNamePanel, b.FileNamePanel);
-  place(FileNameLabel, b.FileNameLabel);
-  place(FileListPanel, b.FileListPanel);
-  place(FileListBox, b.FileListBox);
-  place(FilterComboBox, b.FilterComboBox);
-  place(Splitter1, b.Splitter);
-  place(DirListPanel, b.DirListPanel);
-  place(DirectoryListBox, b.DirectoryListBox);
-  place(DriveComboBox, b.DriveComboBox);
-  place(ControlPanel, b.ControlPanel);
-  place(OKButton, b.OKButton);
-  place(CancelButton, b.CancelButton);
+  FileNamePanel.SetBounds(b.FileNamePanel);
+  FileNameLabel.SetBounds(b.FileNameLabel);
+  FileListPanel.SetBounds(b.FileListPanel);
+  FileListBox.SetBounds(b.FileListBox);
+  FilterComboBox.SetBounds(b.FilterComboBox);
+  Splitter1.SetBounds(b.Splitter);
+  DirListPanel.SetBounds(b.DirListPanel);
+  DirectoryListBox.SetBounds(b.DirectoryListBox);
+  DriveComboBox.SetBounds(b.DriveComboBox);
+  ControlPanel.SetBounds(b.ControlPanel);
+  OKButton.SetBounds(b.OKButton);
+  CancelButton.SetBounds(b.CancelButton);
 }
 
 void TFileBrowserFrame::OpenStartFolder() {

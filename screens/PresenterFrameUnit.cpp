@@ -28,8 +28,7 @@ HANDLE PresenterMutex() { return gMutex.Get(); }
 template <class T>
 T& TPresenterFrame::Place(TPresenterViewControl id) {
   T& control = Add<T>();
-  const TBounds& b = kPresenterViewDesign[id];
-  control.SetBounds(b.Left, b.Top, b.Width, b.Height);
+  control.SetBounds(kPresenterViewDesign[id]);
   places_[size_t(id)] = &control;
   return control;
 }

@@ -19,8 +19,6 @@ void Holder(TImage& image, int32_t id) {
   image.Hide();
 }
 
-void Place(TControl& control, const TBounds& b) { control.SetBounds(b.Left, b.Top, b.Width, b.Height); }
-
 int64_t MonotonicMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
@@ -57,7 +55,7 @@ TSlideShowFrame::TSlideShowFrame()
   BackgroundImage.SetFit({true, false, false});
   Holder(ShowUpImage, fpShowUp);
   Holder(BlankUpImage, fpBlankUp);
-  Place(StartTimerImage, kStartTimerDesign);
+  StartTimerImage.SetBounds(kStartTimerDesign);
   StartTimerImage.SetAutoSize(true);
   StartTimerImage.SetPicture(FormPictureOrNone(fpStartTimer));
   StartTimerImage.SetAnchors(0);
@@ -68,9 +66,9 @@ TSlideShowFrame::TSlideShowFrame()
   BlankShowImage.SetBounds(269, 15, 222, 54);
   BlankShowImage.SetFit({true, false, false});
   Holder(ExitUpImage, fpSlideShowExitUp);
-  Place(CurTimeLabel, kCurTimeLabelDesign);
+  CurTimeLabel.SetBounds(kCurTimeLabelDesign);
   CurTimeLabel.SetCaption("00:00 AM");
-  Place(DiffTimerLabel, kDiffTimerLabelDesign);
+  DiffTimerLabel.SetBounds(kDiffTimerLabelDesign);
   DiffTimerLabel.SetCaption("00:00");
   for (TLabel* label : {&CurTimeLabel, &DiffTimerLabel}) {
     label->SetAnchors(0);
@@ -84,7 +82,7 @@ TSlideShowFrame::TSlideShowFrame()
   Holder(ShowAllSlidesDownImage, fpShowAllSlidesDown);
   Holder(BlankDownImage, fpBlankDown);
   Holder(ShowDownImage, fpShowDown);
-  Place(ExitImage, kSlideShowExitDesign);
+  ExitImage.SetBounds(kSlideShowExitDesign);
   ExitImage.SetAutoSize(true);
   ExitImage.SetAnchors(akTop | akRight);
   Holder(ExitDownImage, fpSlideShowExitDown);
@@ -156,10 +154,10 @@ void TSlideShowFrame::Release() {
 void TSlideShowFrame::FrameResize() {
   TSlideShowPlaces p = SlideShowPlaces(Width(), Height());
   StartTimerImage.SetBounds(p.StartTimer.Left, p.StartTimer.Top, StartTimerImage.Width(), StartTimerImage.Height());
-  Place(DiffTimerLabel, p.DiffTimerLabel);
-  Place(CurTimeLabel, p.CurTimeLabel);
+  DiffTimerLabel.SetBounds(p.DiffTimerLabel);
+  CurTimeLabel.SetBounds(p.CurTimeLabel);
   ExitImage.SetBounds(p.Exit.Left, p.Exit.Top, ExitImage.Width(), ExitImage.Height());
-  Place(PresenterFrame, p.PresenterView);
+  PresenterFrame.SetBounds(p.PresenterView);
   PresenterFrame.AdjustToHeight(p.AvailableHeight);
 }
 
@@ -319,7 +317,7 @@ void TSlideShowFrame::BuildPages(uint8_t ResolutionIndex) {
     auto made = std::make_unique<TAllSlidesFrame>();
     made->BuildSlideGrid(ResolutionIndex);
     made->Hide();
-    made->SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+    made->SetBounds(bounds);
     made->FPresentationName = FPresentationName;
     TAllSlidesFrame& page = Insert(std::move(made));
     page.SetPageCallbacks([this] { PrevPage(); }, [this] { NextPage(); });

@@ -38,6 +38,7 @@ class TControl {
   TBounds Bounds() const { return {left_, top_, width_, height_}; }
   // Placing a control by program also takes its anchor distances anew.
   void SetBounds(int left, int top, int width, int height);
+  void SetBounds(const TBounds& b) { SetBounds(b.Left, b.Top, b.Width, b.Height); }
   void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
   void SetTop(int top) { SetBounds(left_, top, width_, height_); }
   void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
