@@ -26,6 +26,8 @@ class TOwnedHandle {
   void Reset() {
     if (h_) Free::Free(std::exchange(h_, nullptr));
   }
+  // Hands the handle to a new owner.
+  H Release() { return std::exchange(h_, nullptr); }
 
  private:
   H h_ = nullptr;

@@ -111,6 +111,14 @@ void TSelectorFrame::FrameResize() {
   ExitImage.SetBounds(p.ExitLeft, p.ExitTop, ExitImage.Width(), ExitImage.Height());
   ReduceEmptySlotsImage.SetBounds(ReduceEmptySlotsImage.Left(), p.ReduceTop, ReduceEmptySlotsImage.Width(),
                                   ReduceEmptySlotsImage.Height());
+  KeepButtonsInFront();
+}
+
+// Where the grid's gaps come out negative (1366x768) the tiles reach into the buttons' bands; the
+// buttons stay whole and take their clicks there.
+void TSelectorFrame::KeepButtonsInFront() {
+  std::vector<TBounds> buttons{LaunchManageImage.Bounds(), ExitImage.Bounds(), ReduceEmptySlotsImage.Bounds()};
+  for (TThumbnailFrame* tile : FSlots) tile->LeaveToParent(buttons);
 }
 
 TThumbnailFrame* TSelectorFrame::GetSlot(int32_t N) const {
@@ -200,6 +208,7 @@ void TSelectorFrame::SetLevel(int32_t Level) {
   for (size_t i = 0; i < std::min(old.size(), FSlots.size()); ++i)
     FSlots[i]->SetThumbnail(old[i]->ThumbnailImage.Picture());
   FreeGrid(old);
+  KeepButtonsInFront();
 }
 
 void TSelectorFrame::GetDimensions(int32_t Level, int32_t* Columns, int32_t* Rows) const {

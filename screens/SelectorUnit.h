@@ -60,6 +60,7 @@ class TSelectorFrame : public TFrame {
   std::vector<TThumbnailFrame*> BuildGrid(uint8_t TileSize, uint8_t Mode, int Columns, int Rows, int Width, int Height);
   void FreeGrid(std::vector<TThumbnailFrame*>& list);
   void FrameResize();
+  void KeepButtonsInFront();
   void UpdateModeFromSlots();
   void SlotClick(TControl& sender);
   void LaunchManageImageClick();

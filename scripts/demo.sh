@@ -7,7 +7,9 @@
 # Then the whole system from the launcher: a deck exported into a module, Ruvo_Presenter.exe
 # started on it with PowerPoint's stand-in registered, whose add-in opens the presenter, steps
 # through the slides, opens the all-slides pages and ends the show; last, what the launcher tidied
-# up is checked. Its screenshots (the splash, every screen) are the launch-*.png ones.
+# up is checked. Its screenshots (the splash, every screen) are the launch-*.png ones. Last, the
+# add-in stand-in again on a 1366x768 laptop-sized first monitor; every demo-* screenshot is named
+# by the size of the monitor it shows.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -15,7 +17,7 @@ cd "$here"
 bash scripts/setup.sh
 bash scripts/build.sh --no-fuzz
 demo=$build/demo
-rm -rf "$demo" && mkdir -p "$demo/slides" "$demo/work" "$demo/launch" "$demo/screenshots"
+rm -rf "$demo" && mkdir -p "$demo/slides" "$demo/work" "$demo/launch" "$demo/laptop" "$demo/screenshots"
 # Three decks of title slides, each deck in its own colours.
 slide() { # deck number colour-top colour-bottom title subtitle
   convert -size 1280x720 "gradient:$3-$4" -font DejaVu-Sans-Bold -pointsize 76 -fill '#fffbf0' \
@@ -47,7 +49,16 @@ for f in Ruvo_Server.dll Ruvo_Presenter.exe fake_powerpoint.exe launch_demo.exe;
 wine launch_demo.exe 'Z:$demo/slides' 'Z:$demo/launch' 'Z:$demo/screenshots' >/tmp/launch/out.txt 2>&1
 launch=\$?
 tr -d '\r' </tmp/launch/out.txt
+echo
+echo "The selector and the presenter view on a 1366x768 laptop screen (the X server makes it 1368x768):"
+bash "$here/scripts/restart-desktop.sh" 1366x768 >/tmp/desktop.txt 2>&1 || { cat /tmp/desktop.txt; exit 1; }
+cd /tmp/demo
+RUVO_WORK_AREA=1366x768 wine ruvo_demo.exe 'Z:$demo/slides' 'Z:$demo/laptop' 'Z:$demo/screenshots' \
+  >/tmp/demo/laptop.txt 2>&1
+laptop=\$?
+tr -d '\r' </tmp/demo/laptop.txt
 [ \$rc -ne 0 ] && exit \$rc
-exit \$launch
+[ \$launch -ne 0 ] && exit \$launch
+exit \$laptop
 RUN
 bash scripts/wine-run.sh bash "$demo/run.sh"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the native core under sanitizers, the fuzz targets for a
-# bounded time, the export tables, and the Windows tests under Wine on a two-monitor Xvfb.
-# Ends with the line "N passed, M failed".
+# bounded time, the export tables, and the Windows tests under Wine on a two-monitor desktop
+# (Xorg's dummy driver), the screens again on every supported size of the first monitor, and the
+# one-monitor cases on Xvfb last. Ends with the line "N passed, M failed".
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
@@ -71,18 +72,29 @@ check exports-server bash scripts/check-exports.sh "$build/win/bin/Ruvo_Server.d
 check exports-launcher bash scripts/check-exports.sh "$build/win/bin/Ruvo_Presenter.exe" tests/exports/Ruvo_Presenter.txt \
   tests/exports/Ruvo_Presenter.imports.txt
 
+# The first monitor's other sizes, each with the work area the presenter takes there when it is
+# not the monitor's size. The X server rounds 1366 to 1368, which the presenter takes as 1366x768.
+sizes="1366x768=1366x768 1440x900 1440x1050 1600x1200 1680x1050 1920x1200 1920x1080=1680x1050"
 # Each suite's exit code travels through a file; a missing or non-zero one fails the step.
 win_suite() { cat "$logs/$1.log"; [ "$(cat "$logs/$1.rc" 2>/dev/null)" = 0 ]; }
-rm -f "$logs"/wine-tests.{log,rc} "$logs"/wine-one-monitor.{log,rc}
-# Everything under Wine shares one boot: first the two-monitor desktop, then the same machine's
-# desktop restarted with one monitor for the cases that need it.
+rm -f "$logs"/wine-*.log "$logs"/wine-*.rc
+# Everything under Wine shares one boot: first the two-monitor desktop with the whole suite, then
+# the same machine's desktop restarted at each other size for the screens, last with one monitor.
 cat >"$logs/wine-suite.sh" <<SUITE
 bash "$here/scripts/wine-drives.sh"
 # Run from a local copy: code pages mapped from the shared folder can read back as zeros.
 rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
 timeout 1500 wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
 echo \$? >"$logs/wine-tests.rc"
-bash "$here/scripts/one-monitor-desktop.sh" >"$logs/wine-one-monitor.log" 2>&1 &&
+for entry in $sizes; do
+  size=\${entry%%=*} work=\${entry#*=}
+  [ "\$work" != "\$entry" ] || work=\$size
+  bash "$here/scripts/restart-desktop.sh" \$size >"$logs/wine-at-\$size.log" 2>&1 &&
+    RUVO_WORK_AREA=\$work timeout 600 wine ruvo_win_tests.exe --gtest_filter='*AtEverySize.*' \
+      >>"$logs/wine-at-\$size.log" 2>&1
+  echo \$? >"$logs/wine-at-\$size.rc"
+done
+bash "$here/scripts/restart-desktop.sh" one >"$logs/wine-one-monitor.log" 2>&1 &&
   timeout 300 wine ruvo_win_tests.exe --gtest_filter=OneMonitor.* >>"$logs/wine-one-monitor.log" 2>&1
 echo \$? >"$logs/wine-one-monitor.rc"
 mkdir -p "$build/screenshots" && cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null
@@ -90,6 +102,7 @@ exit 0
 SUITE
 bash scripts/wine-run.sh bash "$logs/wine-suite.sh" >"$logs/wine-run.log" 2>&1 || cat "$logs/wine-run.log"
 gtest win win_suite wine-tests
+for entry in $sizes; do gtest "win-at-${entry%%=*}" win_suite "wine-at-${entry%%=*}"; done
 gtest win-one-monitor win_suite wine-one-monitor
 
 echo "$passed passed, $failed failed"

@@ -15,7 +15,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   TakeAnchorRule();
 }
 
-void TControl::PlaceBy(const TBounds& b) {
+void TControl::PlaceBy(TBounds b) {
+  KeepOwnSize(b.Width, b.Height);
   if (b == Bounds()) return;
   Invalidate();
   left_ = b.Left, top_ = b.Top, width_ = b.Width, height_ = b.Height;
@@ -148,7 +149,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       PaintWindow();
       return 0;
+    case WM_MOVE:
+      FollowWindow();
+      break;
     case WM_SIZE:
+      FollowWindow();
       Resized();
       break;
     case WM_LBUTTONDOWN:
@@ -341,6 +346,21 @@ void TWinControl::PaintWindow() {
   BitBlt(paint.Get(), area.left, area.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
 
+void TWinControl::FollowWindow() {
+  // A minimised window's rectangle says nothing of its place.
+  if (!handle_ || IsIconic(handle_)) return;
+  RECT r;
+  if (!GetWindowRect(handle_, &r)) return;
+  if (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD)
+    MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+  TBounds now{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  // The toolkit stores its bounds before it moves the window; anything else moved it from outside,
+  // which places it as the program's own placing would.
+  if (now == Bounds()) return;
+  left_ = now.Left, top_ = now.Top, width_ = now.Width, height_ = now.Height;
+  TakeAnchorRule();
+}
+
 void TWinControl::Resized() {
   int w = ClientWidth(), h = ClientHeight();
   for (auto& control : controls_) {
@@ -416,6 +436,24 @@ void TWinControl::Update() {
   if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void TWinControl::LeaveToParent(const std::vector<TBounds>& areas) {
+  if (!handle_) return;
+  TGdiObject<HRGN> region(CreateRectRgn(0, 0, Width(), Height()));
+  bool cut = false;
+  for (const TBounds& a : areas) {
+    RECT own{Left(), Top(), Left() + Width(), Top() + Height()},
+        area{a.Left, a.Top, a.Left + a.Width, a.Top + a.Height};
+    RECT overlap;
+    if (!IntersectRect(&overlap, &own, &area)) continue;
+    TGdiObject<HRGN> hole(
+        CreateRectRgn(overlap.left - Left(), overlap.top - Top(), overlap.right - Left(), overlap.bottom - Top()));
+    CombineRgn(region.Get(), region.Get(), hole.Get(), RGN_DIFF);
+    cut = true;
+  }
+  // The window owns a region it is given.
+  SetWindowRgn(handle_, cut ? region.Release() : nullptr, TRUE);
+}
+
 int TWinControl::ClientWidth() const {
   RECT r{};
   if (handle_) GetClientRect(handle_, &r);
@@ -474,13 +512,22 @@ void TLabel::SetAutoSize(bool on) {
 }
 
 void TLabel::FitText() {
-  if (!autoSize_) return;
+  if (autoSize_) SetBounds(Left(), Top(), Width(), Height());
+}
+
+SIZE TLabel::TextSize(int width) {
   TClientDC screen(nullptr);
   TSelect font(screen.Get(), FontFor(hasFont_ ? &font_ : nullptr, fontHandle_, fontHandleSpec_));
-  RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+  RECT r{0, 0, wordWrap_ ? width : 0, 0};
   UINT flags = DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | (showAccelChar_ ? 0 : DT_NOPREFIX);
   DrawTextA(screen.Get(), caption_.empty() ? " " : caption_.c_str(), -1, &r, flags);
-  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
+  return SIZE{wordWrap_ ? width : r.right, r.bottom};
+}
+
+void TLabel::KeepOwnSize(int& width, int& height) {
+  if (!autoSize_) return;
+  SIZE text = TextSize(width);
+  width = text.cx, height = text.cy;
 }
 
 const TFontSpec& TLabel::Font() const {
@@ -556,7 +603,7 @@ void TLabel::Paint(HDC dc) {
 void TImage::SetPicture(const TPicture& picture) {
   picture_ = picture;
   bitmap_.Reset();
-  if (autoSize_ && picture_) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+  if (autoSize_) SetBounds(Bounds());
   Invalidate();
 }
 
@@ -567,7 +614,11 @@ void TImage::SetFit(TImageFit fit) {
 
 void TImage::SetAutoSize(bool on) {
   autoSize_ = on;
-  if (autoSize_ && picture_) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+  if (autoSize_) SetBounds(Bounds());
+}
+
+void TImage::KeepOwnSize(int& width, int& height) {
+  if (autoSize_ && picture_) width = picture_.Width(), height = picture_.Height();
 }
 
 namespace {

@@ -79,10 +79,13 @@ class TControl {
   virtual void ParentFontChanged() {}
   virtual void BoundsChanged() {}
   virtual void VisibleChanged() {}
+  // An auto-sized control gives the size of its content here. Every placement goes through it, so
+  // anchors and alignment move such a control but never stretch it.
+  virtual void KeepOwnSize(int& /*width*/, int& /*height*/) {}
 
  private:
   friend class TWinControl;
-  void PlaceBy(const TBounds& b);  // moves without taking new anchor distances
+  void PlaceBy(TBounds b);  // moves without taking new anchor distances
   void TakeAnchorRule();
 
   TWinControl* parent_ = nullptr;
@@ -137,6 +140,10 @@ class TWinControl : public TControl {
   int ClientWidth() const;
   int ClientHeight() const;
 
+  // Gives these areas of the parent window (in its coordinates) back to the parent: this window
+  // neither paints nor takes the mouse there, so the parent's windowless controls show in front.
+  void LeaveToParent(const std::vector<TBounds>& areas);
+
   // Called after every change of the window's size, once anchors and alignment have been applied.
   std::function<void(TWinControl&)> OnResize;
 
@@ -168,6 +175,8 @@ class TWinControl : public TControl {
   TNativeControl* NativeChild(HWND window) const;
   void Adopt(std::unique_ptr<TControl> control);
   void PaintWindow();
+  // The window was moved or sized, by the toolkit or from outside: the stored bounds follow it.
+  void FollowWindow();
   void Resized();
   TControl* ControlAt(int x, int y) const;
   void MouseDown(TMouseButton button, LPARAM pos);
@@ -226,6 +235,7 @@ class TLabel : public TGraphicControl {
 
  protected:
   void Paint(HDC dc) override;
+  void KeepOwnSize(int& width, int& height) override;
 
  private:
   std::string caption_;
@@ -243,6 +253,8 @@ class TLabel : public TGraphicControl {
   TColor color_ = clBtnFace;
   bool autoSize_ = false;
   void FitText();
+  // The text's size: one line's width, or wrapped within `width`.
+  SIZE TextSize(int width);
 };
 
 class TImage : public TGraphicControl {
@@ -257,6 +269,7 @@ class TImage : public TGraphicControl {
 
  protected:
   void Paint(HDC dc) override;
+  void KeepOwnSize(int& width, int& height) override;
 
  private:
   TPicture picture_;

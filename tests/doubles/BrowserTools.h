@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ScreenTools.h"
@@ -29,23 +30,27 @@ inline std::string Text(HWND w) {
 }
 }  // namespace browser_detail
 
-// The visible browser's controls in the presenter window; the lists on the left half are the
-// file list and the filter box, those on the right the folder list and the drive box.
+// The visible browser's controls in the presenter window: of the two lists and the two boxes,
+// the file list and the filter box lie left of the folder list and the drive box.
 inline TBrowserWindows FindBrowser(HWND main) {
   using namespace browser_detail;
   std::vector<HWND> all;
   EnumChildWindows(main, Collect, reinterpret_cast<LPARAM>(&all));
-  RECT frame;
-  GetWindowRect(main, &frame);
-  int middle = (frame.left + frame.right) / 2;
+  auto left = [](HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    return r.left;
+  };
+  auto place = [&](HWND w, HWND& leftOne, HWND& rightOne) {
+    HWND& slot = !leftOne ? leftOne : !rightOne ? rightOne : leftOne;
+    slot = w;
+    if (leftOne && rightOne && left(leftOne) > left(rightOne)) std::swap(leftOne, rightOne);
+  };
   TBrowserWindows b;
   for (HWND w : all) {
     if (!IsWindowVisible(w)) continue;
-    RECT r;
-    GetWindowRect(w, &r);
-    bool left = r.left < middle;
-    if (ClassIs(w, "ListBox")) (left ? b.FileList : b.DirList) = w;
-    if (ClassIs(w, "ComboBox")) (left ? b.Filter : b.Drive) = w;
+    if (ClassIs(w, "ListBox")) place(w, b.FileList, b.DirList);
+    if (ClassIs(w, "ComboBox")) place(w, b.Filter, b.Drive);
     if (ClassIs(w, "Button") && Text(w) == "OK") b.OK = w;
     if (ClassIs(w, "Button") && Text(w) == "Cancel") b.Cancel = w;
   }

@@ -4,14 +4,18 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AddIn.h"
+#include "AllSlidesLayout.h"
 #include "Gdi.h"
 #include "TestPng.h"
+#include "TestScreen.h"
 
 // Lets the window system catch up: pending paints and the X server's round trips under Wine.
 inline void Settle(int rounds = 20) {
@@ -87,15 +91,83 @@ inline void SaveScreenshot(const std::string& name, const TCapture& c) {
 
 inline void SaveScreenshot(const std::string& name, const RECT& r) { SaveScreenshot(name, CaptureScreen(r)); }
 
-// Where 1-based cell k of an all-slides page lies on a 1280x1024 screen whose slide-show screen
-// covers it: nine columns 130 pixels apart from 60, rows 153 apart, below the 80-pixel top bar.
+// The selector's Exit and ReduceEmptySlots buttons on the screen: 16 pixels in from the work
+// area's bottom corners, at the sizes of their pictures.
+inline RECT SelectorExitRect() {
+  const TTestScreen& s = TestScreen();
+  return s.Area(s.WorkWidth - 109 - 16, s.WorkHeight - 54 - 16, 109, 54);
+}
+inline RECT SelectorReduceRect() { return TestScreen().Area(16, TestScreen().WorkHeight - 54 - 16, 246, 54); }
+inline POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+namespace screen_tools_detail {
+inline BOOL CALLBACK CollectTile(HWND w, LPARAM p) {
+  RECT r;
+  GetWindowRect(w, &r);
+  int width = r.right - r.left, height = r.bottom - r.top;
+  if (IsWindowVisible(w) && ((width == 352 && height == 320) || (width == 320 && height == 296)))
+    reinterpret_cast<std::vector<std::pair<HWND, RECT>>*>(p)->push_back({w, r});
+  return TRUE;
+}
+}  // namespace screen_tools_detail
+
+// The selector's visible tiles, windows of a large or a small tile's size, in slot order (row by
+// row, left to right), with their bounds on the screen.
+inline std::vector<std::pair<HWND, RECT>> SelectorTiles(HWND main) {
+  std::vector<std::pair<HWND, RECT>> tiles;
+  EnumChildWindows(main, screen_tools_detail::CollectTile, reinterpret_cast<LPARAM>(&tiles));
+  std::sort(tiles.begin(), tiles.end(), [](const auto& a, const auto& b) {
+    return a.second.top != b.second.top ? a.second.top < b.second.top : a.second.left < b.second.left;
+  });
+  return tiles;
+}
+
+// Where the speaker clicks on a slide-show screen of the work area's width and `height` pixels,
+// from the screen's top-left corner: the presenter view centred across, 82 pixels down or ending
+// 18 above the bottom; with less than 924 pixels of room, all but the notes panel moved up by the
+// shortfall, and the build zones 104 pixels higher than at full height.
+struct TSlideShowPoints {
+  RECT View;
+  POINT NextSlide, NextPanelBar, PrevSlide, PrevPanelBar, PrevBuild, NextBuild, Video;
+  POINT NotesHeader, NotesText, NotesBar;
+  POINT AllSlides, BlankShow, Exit;
+};
+
+inline TSlideShowPoints SlideShowPoints(int height) {
+  int width = TestScreen().WorkWidth, room = height - 100;
+  int x = (width - 1280) / 2, y = height - 942 > 82 ? height - 942 : 82;
+  int up = room < 924 ? 924 - room : 0, build = room < 924 ? 486 - up : 590;
+  auto at = [&](int left, int top) { return POINT{x + left, y + top}; };
+  TSlideShowPoints p;
+  p.View = RECT{x, y, x + 1280, height - 18};
+  p.NextSlide = at(944 + 160, 576 - up + 120), p.NextPanelBar = at(1100, 850 - up);
+  p.PrevSlide = at(16 + 160, 576 - up + 120), p.PrevPanelBar = at(170, 850 - up);
+  p.PrevBuild = at(510, build + 30), p.NextBuild = at(790, build + 30);
+  p.Video = at(648, 666 - up + 100);
+  p.NotesHeader = at(640, 19 + 25), p.NotesText = at(640, 88 + (329 - up) / 2), p.NotesBar = at(640, 371 - up + 30);
+  p.AllSlides = POINT{135, 42}, p.BlankShow = POINT{380, 42}, p.Exit = POINT{width - 18 - 54, 41};
+  return p;
+}
+
+// The screen-size index of the work area, and its all-slides page layout.
+inline int TestScreenSizeIndex() {
+  const TTestScreen& s = TestScreen();
+  for (int i = 0; i < kScreenSizeCount; ++i)
+    if (SelectorResolutions[i].Width == s.WorkWidth && SelectorResolutions[i].Height == s.WorkHeight) return i;
+  return 0;
+}
+inline const TAllSlidesLayout& TestAllSlidesLayout() { return AllSlidesLayout[TestScreenSizeIndex()]; }
+
+// Where 1-based cell k of an all-slides page lies on the screen, the page lying on the work area
+// below the slide-show screen's 80-pixel top bar.
 inline RECT AllSlidesCellRect(int k) {
-  int left = 60 + (k - 1) % 9 * 130, top = 80 + 9 + (k - 1) / 9 * 153;
-  return RECT{left, top, left + 120, top + 90};
+  const TAllSlidesLayout& l = TestAllSlidesLayout();
+  int column = (k - 1) % l.Columns, row = (k - 1) / l.Columns;
+  return TestScreen().Area(l.Left0 + column * l.StepX, 80 + l.Top0 + row * l.StepY, l.CellWidth, l.CellHeight);
 }
 inline POINT AllSlidesCell(int k) {
   RECT r = AllSlidesCellRect(k);
-  return POINT{r.left + 60, r.top + 45};
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 enum class TButtonKind { Left, Right };
@@ -114,6 +186,17 @@ inline HWND ClickAt(int x, int y, TButtonKind button = TButtonKind::Left) {
   PostMessageA(w, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, pos);
   Settle(3);
   return w;
+}
+
+// Clicks a point of a window's client area on whichever of its child windows lies there, also
+// where the window reaches beyond the screen.
+inline void ClickInWindow(HWND w, POINT p) {
+  for (HWND child; (child = ChildWindowFromPointEx(w, p, CWP_SKIPINVISIBLE)) && child != w; w = child)
+    MapWindowPoints(w, child, &p, 1);
+  PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  Settle(3);
+  PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  Settle(3);
 }
 
 // Presses a mouse button at a screen point and keeps it down; Release lets it go.

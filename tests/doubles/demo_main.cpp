@@ -133,10 +133,14 @@ const char* ShowCommandName(int32_t id) {
   return it == names.end() ? "other" : it->second;
 }
 
-// Screen points of the slide-show screen on a 1280x1024 work area (the presenter view at 0, 82).
-const POINT kNextSlideAt{1104, 778}, kPrevSlideAt{176, 778}, kNextBuildAt{790, 702}, kVideoAt{648, 848};
-const POINT kNotesHeaderAt{640, 126}, kNotesBarAt{640, 482}, kBlankShowAt{380, 42}, kAllSlidesAt{135, 42};
-const POINT kExitShowAt{1207, 41};
+// Where the speaker clicks on the slide-show screen, on the screen.
+TSlideShowPoints ScreenPoints() {
+  TSlideShowPoints p = SlideShowPoints(TestScreen().WorkHeight);
+  for (POINT* at : {&p.NextSlide, &p.PrevSlide, &p.NextBuild, &p.Video, &p.NotesHeader, &p.NotesBar, &p.BlankShow,
+                    &p.AllSlides, &p.Exit})
+    *at = TestScreen().At(at->x, at->y);
+  return p;
+}
 
 class TDemo {
  public:
@@ -146,10 +150,12 @@ class TDemo {
   int Run();
 
  private:
+  // Named by the size of the monitor they show.
   void Shot(const char* name) {
     Settle();
-    SaveScreenshot(shots_ + "\\" + name, RECT{0, 0, 1280, 1024});
-    Say("screenshot %s", name);
+    std::string file = TestScreen().ShotName(name);
+    SaveScreenshot(shots_ + "\\" + file, TestScreen().Monitor());
+    Say("screenshot %s", file.c_str());
   }
   // Reads the pending command like the add-in's poll and says what it was.
   TCommandRead Poll() {
@@ -161,10 +167,10 @@ class TDemo {
       Say("the add-in reads no command");
     return c;
   }
-  // The middle of a tile's thumbnail for slot n at level 1 on a 1280x1024 screen.
+  // The middle of slot n's thumbnail on the screen.
   static POINT Slot(int n) {
-    int column = (n - 1) % 3, row = (n - 1) / 3;
-    return POINT{56 + column * 408 + 176, 151 + row * 401 + 120};
+    RECT r = SelectorTiles(FindWindowA("TRuvoWinControl", "Ruvo Presenter")).at(size_t(n - 1)).second;
+    return POINT{(r.left + r.right) / 2, r.top + 16 + 120};
   }
   int32_t LoadSlot(int32_t slot, const std::string& deck) { return LoadSlotFrom(slot, modules_.at(deck), deck); }
   int32_t LoadSlotFrom(int32_t slot, const std::string& path, const std::string& deck) {
@@ -192,7 +198,7 @@ void TDemo::BrowseForSlot(int32_t slot, const std::string& deck) {
   Say("the speaker's modules lie on the desktop, %s", desktop);
   api_->ShowFileBrowserFrame();
   Say("ShowFileBrowserFrame: the file browser opens on the desktop");
-  Shot("demo-01a-file-browser.png");
+  Shot("demo-01a-file-browser");
   HWND main = FindWindowA("TRuvoWinControl", "Ruvo Presenter");
   TBrowserWindows browser = FindBrowser(main);
   if (!ClickListItem(browser.FileList, deck + ".ruvo")) {
@@ -200,7 +206,7 @@ void TDemo::BrowseForSlot(int32_t slot, const std::string& deck) {
     return;
   }
   Say("the speaker clicks %s.ruvo; OK is %s", deck.c_str(), IsWindowEnabled(browser.OK) ? "enabled" : "DISABLED");
-  Shot("demo-01b-module-chosen.png");
+  Shot("demo-01b-module-chosen");
   ClickWindow(browser.OK);
   Say("the speaker clicks OK");
   TCommandRead chosen = Poll();
@@ -253,7 +259,7 @@ int TDemo::Run() {
   p.ShowPresenter();
   Say("CreatePresenter and ShowPresenter: the selector covers the first monitor, level %d of %d",
       p.GetCurrentSelectorLevel(), p.GetMaxSelectorLevel());
-  Shot("demo-01-selector-empty.png");
+  Shot("demo-01-selector-empty");
 
   POINT s4 = Slot(4);
   ClickAt(s4.x, s4.y);
@@ -261,7 +267,7 @@ int TDemo::Run() {
   if (Poll().Id == 13) BrowseForSlot(4, "Offsite");
   LoadSlot(1, "Quarterly");
   LoadSlot(2, "Launch");
-  Shot("demo-02-selector-filled.png");
+  Shot("demo-02-selector-filled");
 
   POINT s2 = Slot(2);
   ClickAt(s2.x, s2.y);
@@ -283,7 +289,7 @@ int TDemo::Run() {
                      {1, false, L""}});
   show.Report();
   Say("UpdateSlideImagesIndex 1, notes, builds and video: the first slide");
-  Shot("demo-show-1-first-slide.png");
+  Shot("demo-show-1-first-slide");
   // What the speaker does, and what the add-in answers to each command the screen posts.
   auto read = [&] {
     TCommandRead c = ReadCommand(p);
@@ -302,42 +308,43 @@ int TDemo::Run() {
     if (const char* answer = c.Id ? show.Answer(c.Id, c.Param1) : nullptr) Say("%s", answer);
   };
   auto click = [](POINT at) { return [at] { ClickAt(at.x, at.y); }; };
+  const TSlideShowPoints at = ScreenPoints();
   auto key = [main](int vk) { return [main, vk] { TypeKey(main, vk); }; };
-  act("clicks the next slide", click(kNextSlideAt));
-  Shot("demo-show-2-builds.png");
-  act("clicks the right arrow of the build indicator", click(kNextBuildAt));
+  act("clicks the next slide", click(at.NextSlide));
+  Shot("demo-show-2-builds");
+  act("clicks the right arrow of the build indicator", click(at.NextBuild));
   act("presses the right arrow key", key(VK_RIGHT));
-  Shot("demo-show-3-last-build.png");
+  Shot("demo-show-3-last-build");
   act("presses Space", key(VK_SPACE));
-  act("clicks play video", click(kVideoAt));
-  Shot("demo-show-4-video-playing.png");
-  act("clicks pause video", click(kVideoAt));
-  act("clicks \"hide my notes\"", click(kNotesHeaderAt));
-  Shot("demo-show-5-notes-hidden.png");
-  act("clicks \"show my notes\"", click(kNotesBarAt));
-  act("clicks Blank screen", click(kBlankShowAt));
-  Shot("demo-show-6-blanked.png");
-  act("clicks Show screen", click(kBlankShowAt));
+  act("clicks play video", click(at.Video));
+  Shot("demo-show-4-video-playing");
+  act("clicks pause video", click(at.Video));
+  act("clicks \"hide my notes\"", click(at.NotesHeader));
+  Shot("demo-show-5-notes-hidden");
+  act("clicks \"show my notes\"", click(at.NotesBar));
+  act("clicks Blank screen", click(at.BlankShow));
+  Shot("demo-show-6-blanked");
+  act("clicks Show screen", click(at.BlankShow));
   act("presses Page Down", key(VK_NEXT));
-  Shot("demo-show-7-last-slide.png");
+  Shot("demo-show-7-last-slide");
   act("presses the left arrow key", key(VK_LEFT));
-  act("clicks the previous slide", click(kPrevSlideAt));
-  act("clicks the right-hand build arrow", click(kNextBuildAt));
-  Shot("demo-show-8-back-to-builds.png");
-  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
+  act("clicks the previous slide", click(at.PrevSlide));
+  act("clicks the right-hand build arrow", click(at.NextBuild));
+  Shot("demo-show-8-back-to-builds");
+  ClickAt(at.AllSlides.x, at.AllSlides.y);
   Say("the speaker clicks All slides: page 1 of the thumbnails takes the presenter view's place");
   if (read().Id != 0) return 1;
   // The thumbnails fill one per timer tick from the screen's creation, while messages flow.
   Settle(40);
   Say("the four thumbnails have filled in, one per timer tick; the current slide 2 is highlighted");
-  Shot("demo-show-9-all-slides.png");
+  Shot("demo-show-9-all-slides");
   act("clicks the thumbnail of slide 4", click(AllSlidesCell(4)));
-  Shot("demo-show-10-all-slides-slide-4.png");
-  ClickAt(kAllSlidesAt.x, kAllSlidesAt.y);
+  Shot("demo-show-10-all-slides-slide-4");
+  ClickAt(at.AllSlides.x, at.AllSlides.y);
   Say("the speaker clicks Presenter view: the presenter view is back, on slide 4");
   if (read().Id != 0) return 1;
-  Shot("demo-show-11-presenter-view-slide-4.png");
-  ClickAt(kExitShowAt.x, kExitShowAt.y);
+  Shot("demo-show-11-presenter-view-slide-4");
+  ClickAt(at.Exit.x, at.Exit.y);
   Say("the speaker clicks Exit on the slide-show screen");
   if (read().Id == 5) {
     p.DestroySSWForm("Launch");
@@ -360,15 +367,16 @@ int TDemo::Run() {
   int32_t columns = 0, rows = 0;
   p.GetSelectorDimensions(2, &columns, &rows);
   Say("SetSelectorLevel 2: %d columns, %d rows of small tiles", columns, rows);
-  Shot("demo-03-selector-level2.png");
+  Shot("demo-03-selector-level2");
   p.SetSelectorLevel(1);
   p.ShowPresentationSelectionSelectorFrame();
   Say("SetSelectorLevel 1 and launch mode again");
-  Shot("demo-04-selector-level1.png");
+  Shot("demo-04-selector-level1");
 
   {
     TMessageBoxWatcher yes(IDYES);
-    ClickAt(1280 - 16 - 54, 1024 - 16 - 27);
+    POINT exit = Centre(SelectorExitRect());
+    ClickAt(exit.x, exit.y);
     Settle();
     for (const std::string& text : yes.Texts())
       Say("the speaker clicks Exit, is asked \"%s\" and answers Yes", text.c_str());

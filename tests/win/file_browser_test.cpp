@@ -10,6 +10,7 @@
 
 #include "BrowserTools.h"
 #include "PresenterApi.h"
+#include "TestScreen.h"
 
 void PrintTo(const TCommandRead& c, std::ostream* os);
 
@@ -126,7 +127,7 @@ class Browser : public ::testing::Test {
   std::string Folder() { return ListSelection(b.DirList); }
   // Screenshots go where the suite looks for them, whatever the current folder is meanwhile.
   void Shot(const std::string& name) {
-    SaveScreenshot(std::string(savedFolder_) + "\\" + name, RECT{0, 0, 1280, 1024});
+    SaveScreenshot(std::string(savedFolder_) + "\\" + name, TestScreen().Monitor());
   }
   // Opens a folder of the current drive's root with double clicks, as the speaker does.
   void Enter(const std::string& name) {
@@ -136,6 +137,9 @@ class Browser : public ::testing::Test {
 };
 
 TAddIn* Browser::library = nullptr;
+
+// The cases that the suite runs again on every size of the first monitor.
+class BrowserAtEverySize : public Browser {};
 
 }  // namespace
 
@@ -170,6 +174,17 @@ TEST_F(Browser, StartsOnTheHighestReadyDriveOrTheDesktop) {
   EXPECT_EQ(ComboSelection(b.Drive), std::string(1, char(tolower(desktop[0]))) + ":");
   EXPECT_EQ(Folder(), desktop.substr(desktop.find_last_of('\\') + 1));
   api.ClosePresenter();
+  // The stick wins; taken out while the browser is hidden, the browser chooses as on its first
+  // showing: the desktop, since the hard disk it falls back to holds the current folder.
+  InsertStick();
+  Open("G:\\Talks");
+  EXPECT_EQ(Folder(), "H:\\");
+  api.ShowPresentationSelectorFrame();
+  RemoveStick();
+  api.ShowFileBrowserFrame();
+  Settle();
+  EXPECT_EQ(Folder(), desktop.substr(desktop.find_last_of('\\') + 1));
+  api.ClosePresenter();
 
   {
     TDesktopElsewhere missing("C:\\nowhere\\Desktop");
@@ -186,16 +201,24 @@ TEST_F(Browser, StartsOnTheHighestReadyDriveOrTheDesktop) {
   EXPECT_EQ(SetErrorMode(mode), mode);  // put back after every probe
 }
 
-TEST_F(Browser, ShowsOverTheWorkAreaInsteadOfTheSelector) {
+TEST_F(BrowserAtEverySize, ShowsOverTheWorkAreaInsteadOfTheSelector) {
   InsertStick();
   Open();
-  RECT list, main_;
+  const TTestScreen& screen = TestScreen();
+  RECT list, work = screen.Work();
   GetWindowRect(b.FileList, &list);
-  GetWindowRect(main, &main_);
-  EXPECT_EQ(list.left, main_.left + 4);
-  EXPECT_EQ(list.top, main_.top + 41 + 4);
+  EXPECT_EQ(list.left, work.left + 4);
+  EXPECT_EQ(list.top, work.top + 41 + 4);
+  // Both buttons whole on the work area, and they take the speaker's clicks.
+  for (HWND button : {b.OK, b.Cancel}) {
+    RECT r, inside;
+    GetWindowRect(button, &r);
+    EXPECT_TRUE(IntersectRect(&inside, &r, &work) && EqualRect(&inside, &r));
+  }
+  ClickWindow(b.Cancel);
+  EXPECT_EQ(ReadCommand(api), Cmd(14));
   EXPECT_EQ(VisibleTiles(main), 0);
-  Shot("browser-stick.png");
+  Shot(screen.ShotName("browser-stick"));
   // Shown while on view it stays as it is; shown again from hidden, it reads its folder anew.
   WriteFiles(kStick, {"Later.ruvo"});
   api.ShowFileBrowserFrame();
@@ -204,7 +227,9 @@ TEST_F(Browser, ShowsOverTheWorkAreaInsteadOfTheSelector) {
   api.ShowPresentationSelectorFrame();
   Settle();
   EXPECT_FALSE(IsWindowVisible(b.FileList));
-  EXPECT_EQ(VisibleTiles(main), 6);
+  int32_t columns = 0, rows = 0;
+  api.GetSelectorDimensions(1, &columns, &rows);
+  EXPECT_EQ(VisibleTiles(main), columns * rows);
   api.ShowFileBrowserFrame();
   Settle();
   EXPECT_TRUE(IsWindowVisible(b.FileList));

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
+#include "FormPictures.h"
 #include "ModuleWriter.h"
 #include "PresenterApi.h"
 #include "ScreenTools.h"
+#include "TestScreen.h"
 
 void PrintTo(const TCommandRead& c, std::ostream* os) {
   *os << "{id " << c.Id << ", \"" << c.Name << "\", " << c.Param1 << ", \"" << c.Param2 << "\"}";
@@ -18,32 +20,6 @@ void PrintTo(const TCommandRead& c, std::ostream* os) {
 namespace {
 
 const char kClass[] = "TRuvoWinControl";
-
-struct TChild {
-  HWND window;
-  RECT bounds;  // on the screen
-};
-
-BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
-  TChild c{w, {}};
-  GetWindowRect(w, &c.bounds);
-  reinterpret_cast<std::vector<TChild>*>(p)->push_back(c);
-  return TRUE;
-}
-
-// The visible tiles of the selector, in slot order (row by row, left to right).
-std::vector<TChild> Tiles(HWND main) {
-  std::vector<TChild> all, tiles;
-  EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&all));
-  for (const TChild& c : all) {
-    int w = c.bounds.right - c.bounds.left, h = c.bounds.bottom - c.bounds.top;
-    if (IsWindowVisible(c.window) && ((w == 352 && h == 320) || (w == 320 && h == 296))) tiles.push_back(c);
-  }
-  std::sort(tiles.begin(), tiles.end(), [](const TChild& a, const TChild& b) {
-    return a.bounds.top != b.bounds.top ? a.bounds.top < b.bounds.top : a.bounds.left < b.bounds.left;
-  });
-  return tiles;
-}
 
 TCommandRead Cmd(int32_t id, std::string name = "", int32_t p1 = 0, std::string p2 = "") {
   return TCommandRead{id, std::move(name), p1, std::move(p2)};
@@ -90,27 +66,42 @@ class Presenter : public ::testing::Test {
 
   // Clicks the middle of slot n and returns what it posted.
   TCommandRead ClickSlot(int n) {
-    std::vector<TChild> tiles = Tiles(main);
+    auto tiles = SelectorTiles(main);
     if (n < 1 || size_t(n) > tiles.size()) return Cmd(-1);
-    const RECT& r = tiles[size_t(n - 1)].bounds;
+    const RECT& r = tiles[size_t(n - 1)].second;
     ClickAt((r.left + r.right) / 2, r.top + 100);
     return ReadCommand(api);
   }
-  // The Exit button of the selector on a 1280x1024 work area: 16 pixels in from the corner.
-  void ClickExit() { ClickAt(1280 - 16 - 54, 1024 - 16 - 27); }
+  void ClickExit() {
+    POINT p = Centre(SelectorExitRect());
+    ClickAt(p.x, p.y);
+  }
 };
 
 TAddIn* Presenter::library = nullptr;
 
+// The cases that the suite runs again on every size of the first monitor.
+class SelectorAtEverySize : public Presenter {};
+
+// Where a level's tiles lie on the work area: even gaps across, and down between the toggle's
+// band at the top and the buttons' band at the bottom (140 pixels in all). Gaps may be negative.
+std::vector<POINT> GridPlaces(int columns, int rows, SIZE tile) {
+  const TTestScreen& s = TestScreen();
+  int gapX = (s.WorkWidth - columns * tile.cx) / (columns + 1);
+  int gapY = (s.WorkHeight - 140 - rows * tile.cy) / (rows + 1);
+  std::vector<POINT> places;
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column)
+      places.push_back(s.At(gapX + column * (tile.cx + gapX), 70 + gapY + row * (tile.cy + gapY)));
+  return places;
+}
+
 }  // namespace
 
-TEST_F(Presenter, CoversTheFirstMonitorWithoutCaptionAndRefusesToClose) {
-  RECT r;
+TEST_F(SelectorAtEverySize, CoversTheFirstMonitorWithoutCaptionAndRefusesToClose) {
+  RECT r, monitor = TestScreen().Monitor();
   GetWindowRect(main, &r);
-  EXPECT_EQ(r.left, 0);
-  EXPECT_EQ(r.top, 0);
-  EXPECT_EQ(r.right, 1280);
-  EXPECT_EQ(r.bottom, 1024);
+  EXPECT_TRUE(EqualRect(&r, &monitor));
   EXPECT_EQ(GetWindowLongA(main, GWL_STYLE) & WS_CAPTION, 0);
   PostMessageA(main, WM_CLOSE, 0, 0);
   PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -123,26 +114,30 @@ TEST_F(Presenter, CoversTheFirstMonitorWithoutCaptionAndRefusesToClose) {
   EXPECT_TRUE(IsWindowVisible(main));
 }
 
-TEST_F(Presenter, TilesOfBothLevelsLieWhereTheGridPutsThem) {
-  std::vector<TChild> level1 = Tiles(main);
-  ASSERT_EQ(level1.size(), 6u);
-  const POINT at1[] = {{56, 151}, {464, 151}, {872, 151}, {56, 552}, {464, 552}, {872, 552}};
-  for (size_t i = 0; i < 6; ++i) {
-    EXPECT_EQ(level1[i].bounds.left, at1[i].x) << i;
-    EXPECT_EQ(level1[i].bounds.top, at1[i].y) << i;
+// Both levels' tiles where the grid puts them for the work area, and the Exit and
+// ReduceEmptySlots buttons drawn whole, in front of any tile that reaches into their band.
+TEST_F(SelectorAtEverySize, TilesOfBothLevelsAndTheButtonsLieWhereTheRulesPutThem) {
+  const TTestScreen& s = TestScreen();
+  const TPicture exitUp = FormPictureOrNone(fpSelectorExitUp),
+                 reduceUp = FormPictureOrNone(fpSelectorReduceEmptySlotsUp);
+  const RECT exit = SelectorExitRect(), reduce = SelectorReduceRect();
+  for (int32_t level = 1; level <= api.GetMaxSelectorLevel(); ++level) {
+    api.SetSelectorLevel(level);
+    Settle();
+    int32_t columns = 0, rows = 0;
+    api.GetSelectorDimensions(level, &columns, &rows);
+    auto tiles = SelectorTiles(main);
+    ASSERT_EQ(tiles.size(), size_t(columns * rows)) << level;
+    SIZE tile{tiles[0].second.right - tiles[0].second.left, tiles[0].second.bottom - tiles[0].second.top};
+    std::vector<POINT> places = GridPlaces(columns, rows, tile);
+    for (size_t i = 0; i < tiles.size(); ++i) {
+      EXPECT_EQ(tiles[i].second.left, places[i].x) << "level " << level << ", slot " << i + 1;
+      EXPECT_EQ(tiles[i].second.top, places[i].y) << "level " << level << ", slot " << i + 1;
+    }
+    SaveScreenshot(s.ShotName("selector-level" + std::to_string(level)), s.Monitor());
+    EXPECT_EQ(DifferingPixels(CaptureScreen(exit), exitUp.Pixels(), exitUp.Width()), 0) << level;
+    EXPECT_EQ(DifferingPixels(CaptureScreen(reduce), reduceUp.Pixels(), reduceUp.Width()), 0) << level;
   }
-  SaveScreenshot("selector-level1-empty.png", RECT{0, 0, 1280, 1024});
-
-  api.SetSelectorLevel(2);
-  Settle();
-  std::vector<TChild> level2 = Tiles(main);
-  ASSERT_EQ(level2.size(), 12u);
-  // Four columns of 320 leave no horizontal gap on 1280; the rows overlap by one pixel.
-  EXPECT_EQ(level2[0].bounds.left, 0);
-  EXPECT_EQ(level2[1].bounds.left, 320);
-  EXPECT_EQ(level2[0].bounds.top, 70 - 1);
-  EXPECT_EQ(level2[4].bounds.top, 70 - 1 + 296 - 1);
-  SaveScreenshot("selector-level2.png", RECT{0, 0, 1280, 1024});
 }
 
 TEST_F(Presenter, LevelGettersAndDimensions) {
@@ -186,7 +181,7 @@ TEST_F(Presenter, EverySlotClickPostsItsCommand) {
   // A slide the module lacks: the name is kept, the picture is not, and the click posts nothing.
   api.LoadSelectorThumbnail(5, deck.Module, deck.File, 99, "C:\\Talks\\Missing.ruvo");
   EXPECT_EQ(ClickSlot(5), Cmd(0));
-  SaveScreenshot("selector-level1-filled.png", RECT{0, 0, 1280, 1024});
+  SaveScreenshot("selector-level1-filled.png", TestScreen().Monitor());
 
   api.ShowPresentationManageSelectorFrame();
   EXPECT_EQ(ClickSlot(3), Cmd(18, "", 3));
@@ -207,7 +202,7 @@ TEST_F(Presenter, EverySlotClickPostsItsCommand) {
   // Back to level 1: slot 10 is gone, slot 3 stays.
   api.SetSelectorLevel(1);
   Settle();
-  EXPECT_EQ(Tiles(main).size(), 6u);
+  EXPECT_EQ(SelectorTiles(main).size(), 6u);
   EXPECT_EQ(ClickSlot(3), Cmd(18, "", 3));
 }
 
@@ -248,9 +243,9 @@ TEST_F(Presenter, ADamagedSlideIsReportedAndChangesNothing) {
 }
 
 TEST_F(Presenter, ATilePressedWithAnyButtonShowsItsPressedFrame) {
-  std::vector<TChild> tiles = Tiles(main);
+  auto tiles = SelectorTiles(main);
   ASSERT_FALSE(tiles.empty());
-  RECT r = tiles[0].bounds;
+  RECT r = tiles[0].second;
   int x = (r.left + r.right) / 2, y = r.top + 100;
   TCapture before = CaptureScreen(r);
   PressAt(x, y, TButtonKind::Right);
@@ -263,7 +258,7 @@ TEST_F(Presenter, ATilePressedWithAnyButtonShowsItsPressedFrame) {
   EXPECT_EQ(ReadCommand(api), Cmd(0));  // only the left button clicks
 }
 
-TEST_F(Presenter, ExitAsksFirstAndPostsOnlyOnYes) {
+TEST_F(SelectorAtEverySize, ExitAsksFirstAndPostsOnlyOnYes) {
   {
     TMessageBoxWatcher no(IDNO);
     ClickExit();
@@ -281,8 +276,9 @@ TEST_F(Presenter, ExitAsksFirstAndPostsOnlyOnYes) {
   EXPECT_TRUE(IsWindowVisible(main));  // the add-in ends it
 }
 
-TEST_F(Presenter, ReduceEmptySlotsPosts) {
-  ClickAt(16 + 100, 1024 - 16 - 27);
+TEST_F(SelectorAtEverySize, ReduceEmptySlotsPosts) {
+  POINT p = Centre(SelectorReduceRect());
+  ClickAt(p.x, p.y);
   EXPECT_EQ(ReadCommand(api), Cmd(25));
 }
 
