@@ -89,7 +89,7 @@ add_dependencies(bench_export Ruvo_Server)
 
 # The launcher's PowerPoint: a local automation server registered as "PowerPoint.Application" in
 # the test prefix, whose launch macro plays the add-in with Ruvo_Server.dll.
-add_executable(fake_powerpoint WIN32 tests/doubles/fake_powerpoint.cpp tests/doubles/AddInStandIn.cpp
+add_executable(fake_powerpoint WIN32 tests/doubles/fake_powerpoint_main.cpp tests/doubles/AddInStandIn.cpp
   tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
 target_include_directories(fake_powerpoint PRIVATE tests/doubles ui)
 target_link_libraries(fake_powerpoint PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)

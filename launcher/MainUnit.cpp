@@ -25,11 +25,16 @@ const char kOldPowerPoint[] =
     "Microsoft Office PowerPoint 2002 (XP) or later version is required to run Ruvo Presenter";
 const char kStarting[] = "Status: Starting Microsoft Office PowerPoint...";
 
-// Never freed before the program ends: the splash of a one-monitor run stays up until then.
+// The program's entry on the taskbar while the splash is up, as the GUI library's application
+// window gives it: titled as the application, it owns the splash, which then has no entry of its
+// own. Both are never freed before the program ends: the splash of a one-monitor run stays up
+// until then.
+std::unique_ptr<TForm> gApplicationWindow;
 std::unique_ptr<TSplashForm> gSplash;
+const char kApplicationTitle[] = "Ruvo Presenter";
 
 void ShowError(const std::string& text) {
-  MessageBoxA(nullptr, text.c_str(), "Ruvo Presenter", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+  MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 bool FileExists(const std::string& name) {
@@ -138,7 +143,11 @@ void TMainForm::FormCreate(const std::string& commandLine) {
 }
 
 void LaunchPresenter(const std::string& FileName) {
-  gSplash = std::make_unique<TSplashForm>();
+  gApplicationWindow = std::make_unique<TForm>(TBorderStyle::None, false);
+  gApplicationWindow->SetCaption(kApplicationTitle);
+  gApplicationWindow->SetBounds(0, 0, 0, 0);
+  gApplicationWindow->Show();
+  gSplash = std::make_unique<TSplashForm>(gApplicationWindow.get());
   gSplash->ShowSplash();
   if (MonitorCount() < 2) {
     ShowError(kTwoMonitors);
@@ -147,6 +156,7 @@ void LaunchPresenter(const std::string& FileName) {
   bool started = false;
   TDispatch app = AttachOrCreate(started, gSplash.get());
   gSplash->WaitUntilHidden();
+  gApplicationWindow->Hide();
   if (!app) {
     ShowError(kNoPowerPoint);
     return;

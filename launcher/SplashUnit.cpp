@@ -11,8 +11,8 @@ constexpr TColor kSplashColor = RGB(0x53, 0x48, 0x45);
 constexpr TColor kStatusColor = RGB(255, 251, 240);
 }  // namespace
 
-TSplashForm::TSplashForm()
-    : TForm(TBorderStyle::None, false),
+TSplashForm::TSplashForm(TForm* owner)
+    : TForm(TBorderStyle::None, false, owner),
       SplashImage(Add<TImage>()),
       Timer(*this, 5000, false),
       ProgressLabel(Add<TLabel>()) {

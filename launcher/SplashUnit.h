@@ -11,8 +11,8 @@
 
 class TSplashForm : public TForm, public TUncountedProgressStatus {
  public:
-  // Created hidden, without owner, with its picture and an empty status line.
-  TSplashForm();
+  // Created hidden, with its picture and an empty status line; owned by `owner` when one is given.
+  explicit TSplashForm(TForm* owner = nullptr);
 
   TImage& SplashImage;
   TTimer Timer;

@@ -89,7 +89,8 @@ void TFileBrowserFrame::Layout() {
 }
 
 void TFileBrowserFrame::OpenStartFolder() {
-  char current = DriveComboBox.Drive();
+  if (!startCurrentDrive_) startCurrentDrive_ = DriveComboBox.Drive();
+  char current = startCurrentDrive_;
   char start = ChooseStartDrive(DriveComboBox.Letters(), current, DriveTypeOf, DriveAnswers);
   std::string desktop = start == current ? GetSpecialFolderPath(CSIDL_DESKTOPDIRECTORY) : std::string();
   if (!FolderExists(desktop)) desktop.clear();

@@ -49,4 +49,7 @@ class TFileBrowserFrame : public TFrame {
 
   bool FFilterChosen = false;
   int fileListWidth_ = 0;
+  // The drive list's current drive when the browser was made: the start choice weighs every
+  // drive against it, also when the browser opens anew after its own drive has gone.
+  char startCurrentDrive_ = 0;
 };

@@ -6,8 +6,13 @@
 set -euo pipefail
 vm=$1
 root=$vm/root
-mirror=http://deb.debian.org/debian
 say() { echo "setup: $*"; }
+[ "$(id -u)" = 0 ] || { echo "build-vm: makes a system with debootstrap and chroot, which needs root" >&2; exit 1; }
+# The guest installs from the archive, and through the proxy, that this machine's apt uses.
+. "$(dirname "$0")/debian-mirror.sh"
+[ -n "$debian_mirror" ] || { echo "build-vm: this machine's apt sources name no Debian bookworm archive" >&2; exit 1; }
+mirror=$debian_mirror
+[ -z "$debian_proxy" ] || export http_proxy=${http_proxy:-$debian_proxy}
 mkdir -p "$vm"
 if [ ! -x "$root/usr/bin/Xvfb" ]; then
   say "bootstrapping the test machine's Debian system (once)"
@@ -18,11 +23,12 @@ fi
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
 if [ ! -x "$root/usr/lib/wine/wine" ]; then
   say "installing wine32 in the test machine"
-  cat >"$root/etc/apt/sources.list" <<SRC
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-SRC
+  {
+    echo "deb $mirror bookworm main"
+    echo "deb $mirror bookworm-updates main"
+    [ -z "$debian_security" ] || echo "deb $debian_security bookworm-security main"
+  } >"$root/etc/apt/sources.list"
+  [ -z "$debian_proxy" ] || echo "Acquire::http::Proxy \"$debian_proxy\";" >"$root/etc/apt/apt.conf.d/99proxy"
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
   mount -t proc proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT

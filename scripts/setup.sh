@@ -23,22 +23,17 @@ packages=(
   imagemagick fonts-dejavu-core
 )
 
+# Source packages come from the archive this machine's apt already uses.
+. "$here/scripts/debian-mirror.sh"
+[ -n "$debian_mirror" ] || { echo "setup: this machine's apt sources name no Debian bookworm archive" >&2; exit 1; }
 src_list=/etc/apt/sources.list.d/ruvo-deb-src.sources
 if [ ! -f "$src_list" ]; then
   say "adding deb-src entries for Debian's source packages"
-  $SUDO tee "$src_list" >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  {
+    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm bookworm-updates\nComponents: main\n' "$debian_mirror"
+    printf 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg\n'
+    [ -z "$debian_security" ] || printf '\nTypes: deb-src\nURIs: %s\nSuites: bookworm-security\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$debian_security"
+  } | $SUDO tee "$src_list" >/dev/null
   rm -f "$build/.apt-updated"
 fi
 missing=()
@@ -112,10 +107,14 @@ else
 fi
 
 # The image is made again whenever the recipe for it changes.
-recipe=$(cat "$here/scripts/build-vm.sh" "$here/scripts/two-monitors.conf" | sha256sum | cut -d' ' -f1)
+recipe=$(cat "$here/scripts/build-vm.sh" "$here/scripts/debian-mirror.sh" "$here/scripts/two-monitors.conf" |
+  sha256sum | cut -d' ' -f1)
 if [ "$(cat "$deps/vm/.image-ready" 2>/dev/null)" != "$recipe" ]; then
-  rm -f "$deps/vm/.image-ready"
-  bash "$here/scripts/build-vm.sh" "$deps/vm"
+  $SUDO rm -f "$deps/vm/.image-ready"
+  # debootstrap and chroot need root; the machine's files are the user's, so that the tests can
+  # boot it without root. The guest's own system folder stays root's.
+  $SUDO bash "$here/scripts/build-vm.sh" "$deps/vm"
+  [ -z "$SUDO" ] || find "$deps/vm" -maxdepth 1 ! -name root -exec $SUDO chown "$(id -u):$(id -g)" {} +
   echo "$recipe" >"$deps/vm/.image-ready"
 else
   say "Windows test machine already built"

@@ -58,6 +58,32 @@ inline HWND FindProcessWindow(DWORD pid, const char* cls, const char* caption) {
   return nullptr;
 }
 
+namespace launcher_tools_detail {
+struct TTaskbarFind {
+  DWORD pid;
+  std::vector<std::string> titles;
+};
+inline BOOL CALLBACK AddTaskbarTitle(HWND w, LPARAM p) {
+  auto& f = *reinterpret_cast<TTaskbarFind*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  LONG ex = GetWindowLongA(w, GWL_EXSTYLE);
+  bool entry = !GetWindow(w, GW_OWNER) && (!(ex & WS_EX_TOOLWINDOW) || (ex & WS_EX_APPWINDOW));
+  char caption[256] = "";
+  GetWindowTextA(w, caption, sizeof caption);
+  if (owner == f.pid && IsWindowVisible(w) && entry) f.titles.push_back(caption);
+  return TRUE;
+}
+}  // namespace launcher_tools_detail
+
+// The captions of that process's windows with an entry on the taskbar: visible top-level windows
+// without an owner, unless they are tool windows that do not ask for one.
+inline std::vector<std::string> TaskbarTitles(DWORD pid) {
+  launcher_tools_detail::TTaskbarFind find{pid, {}};
+  EnumWindows(launcher_tools_detail::AddTaskbarTitle, reinterpret_cast<LPARAM>(&find));
+  return find.titles;
+}
+
 // Watches, on a thread of its own, for the launcher's splash window: the times it was first and
 // last seen on screen, and one screenshot taken a while after it appeared.
 class TSplashWatcher {
@@ -79,6 +105,8 @@ class TSplashWatcher {
   // Milliseconds from first to last sighting (polled every 20 ms).
   DWORD ShownMs() const { return first_ ? last_ - first_ : 0; }
   RECT Bounds() const { return bounds_; }
+  // The process's taskbar entries when the splash first showed.
+  std::vector<std::string> Taskbar() const { return taskbar_; }
 
  private:
   static DWORD WINAPI Run(void* p) {
@@ -90,6 +118,7 @@ class TSplashWatcher {
         if (!self->first_) {
           self->first_ = now;
           GetWindowRect(w, &self->bounds_);
+          self->taskbar_ = TaskbarTitles(self->pid_);
         }
         self->last_ = now;
         if (!self->shotTaken_ && !self->shot_.empty() && now - self->first_ >= self->shotAfter_) {
@@ -109,4 +138,5 @@ class TSplashWatcher {
   volatile DWORD first_ = 0, last_ = 0;
   volatile LONG shotTaken_ = 0;
   RECT bounds_{};
+  std::vector<std::string> taskbar_;
 };

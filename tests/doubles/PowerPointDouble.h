@@ -1,6 +1,6 @@
 // The launcher's PowerPoint: fake_powerpoint.exe, a local automation server of ours registered as
 // "PowerPoint.Application" in the test machine's Wine prefix. What it does is set by a script file
-// of "key=value" lines (see fake_powerpoint.cpp), and it logs every call, with its process id and
+// of "key=value" lines (see fake_powerpoint_main.cpp), and it logs every call, with its process id and
 // the time, into the log file the script names. These helpers register it, write its scripts and
 // read its log.
 #pragma once

@@ -140,6 +140,7 @@ TEST_F(Launcher, NoPowerPointGivesTheInstallationMessageAfterTheSplash) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kNoPowerPoint});
   EXPECT_TRUE(splash.ShotTaken());
   EXPECT_GE(splash.ShownMs(), 4800u);  // five seconds, less the watcher's polling
+  EXPECT_EQ(splash.Taskbar(), std::vector<std::string>{"Ruvo Presenter"});
   RECT r = splash.Bounds();
   EXPECT_EQ(r.right - r.left, 384);
   EXPECT_EQ(r.bottom - r.top, 283);
