@@ -96,11 +96,10 @@ target_link_libraries(fake_powerpoint PRIVATE ruvo_core ole32 oleaut32 uuid gdi3
 target_link_options(fake_powerpoint PRIVATE ${RUVO_STATIC})
 add_dependencies(fake_powerpoint Ruvo_Server)
 add_dependencies(ruvo_win_tests fake_powerpoint)
-# The launcher's splash window and its calls on PowerPoint, in the tests' own process.
-# Only their tests see the launcher's folder: its MainUnit.h is not the presenter window's.
+# The launcher's splash window and its calls on PowerPoint, in the tests' own process. Their
+# tests name the launcher's headers by folder, from the project root.
 target_sources(ruvo_win_tests PRIVATE launcher/SplashUnit.cpp launcher/PowerPointCalls.cpp)
-set_source_files_properties(tests/win/splash_window_test.cpp tests/win/powerpoint_calls_test.cpp
-  PROPERTIES INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/launcher)
+target_include_directories(ruvo_win_tests PRIVATE ${PROJECT_SOURCE_DIR})
 
 # The main job's launcher part (scripts/demo.sh): a deck exported, then the whole system run from
 # Ruvo_Presenter.exe with the PowerPoint double.

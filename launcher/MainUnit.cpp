@@ -17,6 +17,8 @@
 #include "UtilsUnit.h"
 #include "VersionText.h"
 
+using launcher::TMainForm;
+
 namespace {
 
 const char kTwoMonitors[] = "Ruvo Presenter requires 2 monitors connected to this system.";

@@ -7,6 +7,9 @@
 
 #include "Form.h"
 
+// Its own namespace: the presenter window (screens/MainUnit.h) is a TMainForm as well.
+namespace launcher {
+
 class TMainForm : public TForm {
  public:
   // Hidden; closing it ends the program.
@@ -16,6 +19,8 @@ class TMainForm : public TForm {
   // Every run ends by asking the program to end; an unknown command line shows the window.
   void FormCreate(const std::string& commandLine);
 };
+
+}  // namespace launcher
 
 // The presenter run: PowerPoint attached or started, the add-in's launch macro run, the end of
 // the presenter awaited and tidied up. FileName may be empty.

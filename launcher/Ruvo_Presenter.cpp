@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
   int exitCode = 0;
   try {
-    TMainForm form;
+    launcher::TMainForm form;
     form.FormCreate(GetCommandLineA());
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

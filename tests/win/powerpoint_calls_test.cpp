@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePowerPoint.h"
-#include "PowerPointCalls.h"
+#include "launcher/PowerPointCalls.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenTools.h"
-#include "SplashUnit.h"
+#include "launcher/SplashUnit.h"
 
 namespace {
 
