@@ -4,9 +4,9 @@
 
 namespace {
 constexpr int kBorder = 4, kNameHeight = 41, kControlHeight = 61, kFilterHeight = 37, kDriveHeight = 35;
-// The buttons keep their distances to the right and bottom of the strip, as laid out on 1280.
-constexpr int kOKRight = 1280 - 1056, kCancelRight = 1280 - 1168, kButtonTop = 8, kButtonWidth = 105,
-              kButtonHeight = 41;
+// The buttons keep their distances to the right and bottom of the strip, as designed.
+constexpr int kOKRight = kFileBrowserDesignWidth - 1056, kCancelRight = kFileBrowserDesignWidth - 1168, kButtonTop = 8,
+              kButtonWidth = 105, kButtonHeight = 41;
 
 int NotNegative(int v) { return std::max(v, 0); }
 

@@ -13,6 +13,7 @@ struct TFileBrowserBounds {
   TBounds ControlPanel, OKButton, CancelButton;           // buttons within their panel
 };
 
+constexpr int kFileBrowserDesignWidth = 1280, kFileBrowserDesignHeight = 1024;
 constexpr int kSplitterWidth = 3, kSplitterMinSize = 30;
 
 // Sizes never go below 0; the file panel is as wide as asked, within the frame.

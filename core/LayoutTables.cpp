@@ -1,27 +1,29 @@
 #include "LayoutTables.h"
 
+#include "ArtworkIds.h"
+
 const TSelectorResolution SelectorResolutions[kScreenSizeCount] = {
     {1280, 1024}, {1366, 768}, {1440, 900}, {1440, 1050}, {1600, 1200}, {1680, 1050}, {1920, 1200},
 };
 
 TSelectorLayout SelectorLayouts[2][kScreenSizeCount] = {
     {
-        {3, 2, 1, 2001, {}},
-        {3, 2, 1, 2002, {}},
-        {3, 2, 1, 2003, {}},
-        {3, 2, 1, 2004, {}},
-        {4, 3, 1, 2005, {}},
-        {4, 2, 1, 2006, {}},
-        {5, 3, 1, 2007, {}},
+        {3, 2, 1, awSelector1280x1024, {}},
+        {3, 2, 1, awSelector1366x768, {}},
+        {3, 2, 1, awSelector1440x900, {}},
+        {3, 2, 1, awSelector1440x1050, {}},
+        {4, 3, 1, awSelector1600x1200, {}},
+        {4, 2, 1, awSelector1680x1050, {}},
+        {5, 3, 1, awSelector1920x1200, {}},
     },
     {
-        {4, 3, 2, 2001, {}},
-        {4, 2, 2, 2002, {}},
-        {4, 2, 2, 2003, {}},
-        {4, 3, 2, 2004, {}},
-        {4, 3, 1, 2005, {}},
-        {4, 3, 2, 2006, {}},
-        {5, 3, 1, 2007, {}},
+        {4, 3, 2, awSelector1280x1024, {}},
+        {4, 2, 2, awSelector1366x768, {}},
+        {4, 2, 2, awSelector1440x900, {}},
+        {4, 3, 2, awSelector1440x1050, {}},
+        {4, 3, 1, awSelector1600x1200, {}},
+        {4, 3, 2, awSelector1680x1050, {}},
+        {5, 3, 1, awSelector1920x1200, {}},
     },
 };
 

@@ -29,7 +29,7 @@ uint8_t PickScreenSize(int width, int height) {
 }
 
 TTileSize TileDimensions(int tileSize) {
-  if (tileSize == 1) return {352, 320, 320, 240};
+  if (tileSize == 1) return {kTileDesign.Width, kTileDesign.Height, kThumbnailDesign.Width, kThumbnailDesign.Height};
   if (tileSize == 2) return {320, 296, 288, 216};
   return {0, 0, 0, 0};
 }

@@ -13,9 +13,13 @@
 // that fits; 0 when none fits.
 uint8_t PickScreenSize(int width, int height);
 
+// A large tile as designed, and its thumbnail area, which lies at the same place in a small one.
+constexpr TBounds kTileDesign{0, 0, 352, 320};
+constexpr TBounds kThumbnailDesign{16, 16, 320, 240};
+
 struct TTileSize {
   int Width, Height;                    // the tile
-  int ThumbnailWidth, ThumbnailHeight;  // its thumbnail area, at (16, 16)
+  int ThumbnailWidth, ThumbnailHeight;  // its thumbnail area, at kThumbnailDesign's place
 };
 // 1 = large tiles, 2 = small ones; any other size has none (zero sizes).
 TTileSize TileDimensions(int tileSize);
@@ -23,6 +27,13 @@ TTileSize TileDimensions(int tileSize);
 // Height of the toggle and of the Exit button, and the band the grid leaves for them.
 constexpr int kSelectorButtonHeight = 54;
 constexpr int kSelectorButtonMargin = 16;
+
+// The selector as designed (1280 x 1024): the Launch/Manage toggle top left, Exit bottom right,
+// ReduceEmptySlots bottom left. Exit and ReduceEmptySlots move with the size (SelectorButtons).
+constexpr int kSelectorDesignWidth = 1280, kSelectorDesignHeight = 1024;
+constexpr TBounds kLaunchManageDesign{16, 16, 286, 54};
+constexpr TBounds kSelectorExitDesign{1155, 954, 109, 54};
+constexpr TBounds kReduceEmptySlotsDesign{16, 954, 246, 54};
 
 struct TTilePlace {
   int Left, Top;

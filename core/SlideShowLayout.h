@@ -13,6 +13,9 @@ constexpr TBounds kStartTimerDesign{513, 0, 255, 61};
 constexpr TBounds kDiffTimerLabelDesign{536, 19, 65, 39};
 constexpr TBounds kCurTimeLabelDesign{640, 19, 97, 39};
 constexpr TBounds kSlideShowExitDesign{1153, 14, 109, 54};
+// The all-slides toggle and Blank/Show, which stay where the design puts them.
+constexpr TBounds kShowHideAllSlidesDesign{24, 15, 222, 54};
+constexpr TBounds kBlankShowDesign{269, 15, 222, 54};
 
 // The presenter view is never taller than this, never starts above kPresenterViewTop, and ends
 // 18 pixels above the screen's bottom edge.

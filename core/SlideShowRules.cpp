@@ -13,7 +13,7 @@ std::string PositionText(int32_t n, int32_t of) { return Format("%d of %d", int(
 TBuildIndicator BuildIndicator(bool hasPrevious, bool hasNext, int32_t currentTag) {
   TBuildIndicator b{hasPrevious || hasNext, false, currentTag};
   if (!b.Visible) return b;
-  int32_t tag = hasPrevious && hasNext ? 1 : hasPrevious ? 0 : 2;
+  int32_t tag = hasPrevious && hasNext ? bfBoth : hasPrevious ? bfPrevious : bfNext;
   if (tag != currentTag) b.Replace = true, b.Tag = tag;
   return b;
 }

@@ -12,9 +12,11 @@ bool HasNotesText(std::u16string_view text);
 // "%d of %d": the slide position and the build count.
 std::string PositionText(int32_t n, int32_t of);
 
+// The build indicator's faces, which its Tag keeps.
+enum TBuildFace : int32_t { bfPrevious = 0, bfBoth = 1, bfNext = 2 };
+
 // What SetBuildArrows does: the indicator is visible when either direction exists; its face
-// (0 previous arrow, 1 both, 2 next arrow) changes only when a direction exists and the face
-// differs, and otherwise stays.
+// changes only when a direction exists and the face differs, and otherwise stays.
 struct TBuildIndicator {
   bool Visible;
   bool Replace;  // the picture is replaced, and the tag set to Tag

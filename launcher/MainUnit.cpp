@@ -104,10 +104,7 @@ TMainForm::TMainForm() : TForm(TBorderStyle::SingleFixed, true) {
   SetCaption("Ruvo");
   SetClientSize(108, 48);
   SetColor(clBtnFace);
-  TFontSpec font;
-  font.Name = "Tahoma";
-  font.Height = -11;
-  SetFont(font);
+  SetFont(kFormFont);
   Position = TFormPosition::ScreenCenter;
   OnCloseQuery = [](TForm& form) {
     form.Hide();

@@ -1,12 +1,13 @@
 #include "SplashUnit.h"
 
 #include "Application.h"
+#include "ArtworkIds.h"
 #include "ExportStrings.h"
 #include "MessageWait.h"
 #include "PngResource.h"
+#include "SplashLayout.h"
 
 namespace {
-constexpr int kSplashPicture = 203;
 constexpr TColor kSplashColor = RGB(0x53, 0x48, 0x45);
 constexpr TColor kStatusColor = RGB(255, 251, 240);
 }  // namespace
@@ -17,27 +18,23 @@ TSplashForm::TSplashForm(TForm* owner)
       Timer(*this, 5000, false),
       ProgressLabel(Add<TLabel>()) {
   SetCaption("SplashForm");
-  SetClientSize(384, 283);
+  SetClientSize(kSplashClientWidth, kSplashClientHeight);
   SetColor(kSplashColor);
-  TFontSpec font;
-  font.Name = "Tahoma";
-  font.Height = -11;
-  SetFont(font);
+  SetFont(kFormFont);
   Position = TFormPosition::ScreenCenter;
 
-  SplashImage.SetBounds(0, 0, 384, 256);
+  SplashImage.SetBounds(kSplashImage);
   Timer.OnTimer = [this](TTimer& t) { TimerTimer(t); };
-  ProgressLabel.SetBounds(8, 264, 368, 13);
+  ProgressLabel.SetBounds(kSplashProgressLabel);
   ProgressLabel.SetAutoSize(false);
   ProgressLabel.SetTransparent(true);
-  font.Color = kStatusColor;
-  ProgressLabel.SetFont(font);
+  ProgressLabel.SetFont(InColor(kFormFont, kStatusColor));
 
   // FormCreate. A picture that cannot be loaded leaves the image area in the window's colour.
   FTimerDone = false;
   FDone = false;
   try {
-    SplashImage.SetPicture(LoadPNGResource(OwnModule(), kSplashPicture));
+    SplashImage.SetPicture(LoadPNGResource(OwnModule(), awSplash));
   } catch (const std::exception&) {
   }
   SetParams(0, 0, 1);

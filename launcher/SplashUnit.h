@@ -1,6 +1,6 @@
-// The splash window of the presenter run: picture 203 with one status line under it, on screen
-// for at least five seconds. It serves the progress interface, of which only the text and the
-// message processing do more than repaint.
+// The splash window of the presenter run: the splash picture (awSplash) with one status line
+// under it, on screen for at least five seconds. It serves the progress interface, of which only
+// the text and the message processing do more than repaint.
 #pragma once
 
 #include <string>

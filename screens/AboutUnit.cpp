@@ -2,13 +2,12 @@
 
 #include <shellapi.h>
 
+#include "AboutLayout.h"
 #include "FormPictures.h"
 
 const char kProductWebPage[] = "https://www.example.com/ruvo-presenter/";
 
 namespace {
-// The group box's children are laid out within it.
-constexpr int kGroupLeft = 8, kGroupTop = 8;
 constexpr TColor clHighlight = SysColor(COLOR_HIGHLIGHT);
 constexpr TColor clHotLight = SysColor(COLOR_HOTLIGHT);
 }  // namespace
@@ -23,55 +22,47 @@ TAboutForm::TAboutForm(TForm* owner)
       URLLabel(Add<TLabel>()),
       OKButton(Add<TButton>()) {
   SetCaption("About");
-  SetFont(TFontSpec{"Tahoma", -11, false, clWindowText});
+  SetFont(kFormFont);
   SetColor(clBtnFace);
-  SetClientSize(473, 273);
+  SetClientSize(kAboutClientWidth, kAboutClientHeight);
   Position = TFormPosition::OwnerFormCenter;
 
   GroupBox1.SetStyle(TBevelStyle::Etched);
-  GroupBox1.SetBounds(8, 8, 457, 226);
+  GroupBox1.SetBounds(kAboutGroupBox1);
   Panel2.SetStyle(TBevelStyle::SoftRaised);
-  Panel2.SetBounds(kGroupLeft + 16, kGroupTop + 24, 40, 40);
-  ProductImage.SetBounds(Panel2.Left() + 2, Panel2.Top() + 2, 32, 32);
+  Panel2.SetBounds(kAboutPanel2);
+  ProductImage.SetBounds(kAboutProductImage);
   ProductImage.SetPicture(FormPictureOrNone(fpAboutProduct));
 
-  Label1.SetBounds(kGroupLeft + 72, kGroupTop + 24, 360, 16);
+  Label1.SetBounds(kAboutLabel1);
   Label1.SetFont(TFontSpec{"Tahoma", -13, true, clWindowText});
   Label1.SetWordWrap(true);
   Label1.SetShowAccelChar(false);
   Label1.SetTransparent(true);
   Label1.SetAutoSize(true);
   Label1.SetCaption("Ruvo Presenter");
-  Label4.SetBounds(kGroupLeft + 72, kGroupTop + 48, 0, 0);
+  Label4.SetBounds(kAboutLabel4);
   Label4.SetTransparent(true);
   Label4.SetAutoSize(true);
   Label4.SetCaption("Version 1.0");
 
-  URLLabel.SetBounds(kGroupLeft + 72, kGroupTop + 195, 204, 13);
+  URLLabel.SetBounds(kAboutURLLabel);
   // Sized to its text, so that a wider stand-in for Tahoma does not cut it off.
   URLLabel.SetAutoSize(true);
-  URLLabel.SetFont(TFontSpec{"Tahoma", -11, false, clHighlight});
+  URLLabel.SetFont(InColor(kFormFont, clHighlight));
   URLLabel.SetTransparent(true);
   URLLabel.SetCaption("Click here to visit Ruvo Presenter website");
   URLLabel.Cursor = TCursor::HandPoint;
   URLLabel.OnClick = [this](TControl&) { URLLabelClick(); };
   // Either handler recolours whichever label raised it.
   URLLabel.OnMouseEnter = [](TControl& sender) {
-    if (auto* label = dynamic_cast<TLabel*>(&sender)) {
-      TFontSpec f = label->Font();
-      f.Color = clHotLight;
-      label->SetFont(f);
-    }
+    if (auto* label = dynamic_cast<TLabel*>(&sender)) label->SetFont(InColor(label->Font(), clHotLight));
   };
   URLLabel.OnMouseLeave = [](TControl& sender) {
-    if (auto* label = dynamic_cast<TLabel*>(&sender)) {
-      TFontSpec f = label->Font();
-      f.Color = clHighlight;
-      label->SetFont(f);
-    }
+    if (auto* label = dynamic_cast<TLabel*>(&sender)) label->SetFont(InColor(label->Font(), clHighlight));
   };
 
-  OKButton.SetBounds(392, 240, 73, 25);
+  OKButton.SetBounds(kAboutOKButton);
   OKButton.SetCaption("OK");
   OKButton.OnClick = [this](TButton&) { SetModalResult(IDOK); };
   SetDefaultButton(&OKButton);

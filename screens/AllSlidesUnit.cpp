@@ -2,6 +2,7 @@
 
 #include "AllSlidesLayout.h"
 #include "AllSlidesPaging.h"
+#include "ArtworkIds.h"
 #include "CommandMailbox.h"
 #include "PngResource.h"
 
@@ -9,7 +10,7 @@ TAllSlidesFrame::TAllSlidesFrame() : BackgroundImage(Add<TImage>()) {
   BackgroundImage.SetAlign(TAlign::Client);
   // Drawn at its own size from the top-left corner.
   BackgroundImage.SetFit({false, false, false});
-  FHighlightPicture = ArtworkOrNone(104);
+  FHighlightPicture = ArtworkOrNone(awHighlight);
 }
 
 void TAllSlidesFrame::BuildSlideGrid(uint8_t ResolutionIndex) {

@@ -38,7 +38,7 @@ TFileBrowserFrame::TFileBrowserFrame()
       CancelButton(ControlPanel.Add<TButton>()) {
   SetColor(kGrey);
   SetFont(kFont);
-  SetBounds(0, 0, 1280, 1024);
+  SetBounds(0, 0, kFileBrowserDesignWidth, kFileBrowserDesignHeight);
   SetVisible(false);
 
   FileNameLabel.SetLayout(TTextLayout::Center);

@@ -21,7 +21,7 @@ TMainForm::TMainForm()
       SelectorFrame(Add<TSelectorFrame>()) {
   SetCaption(kCaption);
   SetColor(RGB(0, 0, 0));
-  SetFont(TFontSpec{"Tahoma", -11, false, clWindowText});
+  SetFont(kFormFont);
   KeyPreview = true;
   if (HICON icon = LoadIconA(OwnModule(), MAKEINTRESOURCEA(kProductIconId)))
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

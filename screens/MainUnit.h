@@ -33,8 +33,8 @@ class TMainForm : public TForm {
   void SelectPresenterFrame(const std::string& Name);
   void ShowSelector();
   void ShowFileBrowser();
-  void SelectLaunchMode() { SelectorFrame.SetMode(0); }
-  void SelectManageMode() { SelectorFrame.SetMode(1); }
+  void SelectLaunchMode() { SelectorFrame.SetMode(TSelectorMode::Launch); }
+  void SelectManageMode() { SelectorFrame.SetMode(TSelectorMode::Manage); }
 
   void SetFrameSlideImages(const std::string& Name, int32_t Current, int32_t Previous, int32_t Next);
   void ShowFrameNotes(const std::string& Name);

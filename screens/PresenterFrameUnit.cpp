@@ -1,5 +1,6 @@
 #include "PresenterFrameUnit.h"
 
+#include "ArtworkIds.h"
 #include "CommandMailbox.h"
 #include "FormPictures.h"
 #include "KernelHandle.h"
@@ -118,15 +119,15 @@ TPresenterFrame::TPresenterFrame()
   FNotesLabel.SetWordWrap(true);
   FNotesLabel.SetFont(TFontSpec{"Arial Unicode MS", FontHeightForPoints(10), false, clWindowText});
 
-  FBothBuildsPicture = ArtworkOrNone(101);
-  FPrevBuildPicture = ArtworkOrNone(105);
-  FNextBuildPicture = ArtworkOrNone(106);
-  FPlayVideoPicture = ArtworkOrNone(1001);
-  FPauseVideoPicture = ArtworkOrNone(1002);
+  FBothBuildsPicture = ArtworkOrNone(awBuildBoth);
+  FPrevBuildPicture = ArtworkOrNone(awBuildPrevious);
+  FNextBuildPicture = ArtworkOrNone(awBuildNext);
+  FPlayVideoPicture = ArtworkOrNone(awVideoPlay);
+  FPauseVideoPicture = ArtworkOrNone(awVideoPause);
   BuildManualImage.SetPicture(FPrevBuildPicture);
-  BuildManualImage.Tag = 0;
+  BuildManualImage.Tag = bfPrevious;
   VideoImage.SetPicture(FPlayVideoPicture);
-  VideoImage.Tag = 1;
+  VideoImage.Tag = vfPlay;
 }
 
 void TPresenterFrame::AdjustToHeight(int32_t AvailableHeight) {
@@ -142,13 +143,15 @@ void TPresenterFrame::SetBuildArrows(bool HasPrevious, bool HasNext) {
   TBuildIndicator b = BuildIndicator(HasPrevious, HasNext, BuildManualImage.Tag);
   BuildManualImage.SetVisible(b.Visible);
   if (!b.Replace) return;
-  BuildManualImage.SetPicture(b.Tag == 1 ? FBothBuildsPicture : b.Tag == 0 ? FPrevBuildPicture : FNextBuildPicture);
+  BuildManualImage.SetPicture(b.Tag == bfBoth       ? FBothBuildsPicture
+                              : b.Tag == bfPrevious ? FPrevBuildPicture
+                                                    : FNextBuildPicture);
   BuildManualImage.Tag = b.Tag;
 }
 
 void TPresenterFrame::SetVideoState(bool Playing) {
   VideoImage.SetPicture(Playing ? FPauseVideoPicture : FPlayVideoPicture);
-  VideoImage.Tag = Playing ? 2 : 1;
+  VideoImage.Tag = Playing ? vfPause : vfPlay;
 }
 
 void TPresenterFrame::Swap(TImage& shown, TImage& hidden) {
@@ -164,4 +167,4 @@ void TPresenterFrame::PrevSlideImageClick() { Post(cmdPrevSlide); }
 void TPresenterFrame::NextSlideImageClick() { Post(cmdNextSlide); }
 void TPresenterFrame::ShowNotesUpImageClick() { Post(cmdShowNotes); }
 void TPresenterFrame::HideNotesUpImageClick() { Post(cmdHideNotes); }
-void TPresenterFrame::VideoImageClick() { Post(VideoImage.Tag == 2 ? cmdPauseVideo : cmdPlayVideo); }
+void TPresenterFrame::VideoImageClick() { Post(VideoImage.Tag == vfPause ? cmdPauseVideo : cmdPlayVideo); }

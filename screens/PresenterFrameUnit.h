@@ -22,6 +22,9 @@ void PresenterFrameUnitEnd();
 // The mutex handle the library holds, or null.
 HANDLE PresenterMutex();
 
+// VideoImage's Tag: the face it shows, and so what a click asks for.
+enum TVideoFace : int32_t { vfPlay = 1, vfPause = 2 };
+
 class TPresenterFrame : public TFrame {
  private:
   // The design layout's controls by TPresenterViewControl, filled as they are placed.

@@ -6,6 +6,7 @@
 
 #include "Application.h"
 #include "ExportStrings.h"
+#include "ProgressStatusLayout.h"
 
 TProgressForm::TProgressForm()
     : TForm(TBorderStyle::SingleFixed, false),
@@ -13,20 +14,18 @@ TProgressForm::TProgressForm()
       StatusLabel(Add<TLabel>()),
       ProgressBar(Add<TProgressBar>()) {
   SetCaption("Status");
-  SetClientSize(482, 90);
+  SetClientSize(kProgressClientWidth, kProgressClientHeight);
   SetColor(clBtnFace);
-  TFontSpec font;
-  font.Name = "Tahoma";
-  font.Height = FontHeightForPoints(8);
-  SetFont(font);
+  // Eight points at this screen's resolution, unlike kFormFont's fixed pixel height.
+  SetFont(TFontSpec{kFormFont.Name, FontHeightForPoints(8)});
   Position = TFormPosition::ScreenCenter;
 
   Bevel1.SetAlign(TAlign::Client);
   Bevel1.SetStyle(TBevelStyle::Raised);
-  StatusLabel.SetBounds(16, 16, 449, 36);
+  StatusLabel.SetBounds(kProgressStatusLabel);
   StatusLabel.SetWordWrap(true);
   StatusLabel.SetCaption("Status:");
-  ProgressBar.SetBounds(16, 58, 449, 17);
+  ProgressBar.SetBounds(kProgressBar);
 }
 
 void TProgressForm::SetParams(int32_t Position, int32_t Min, int32_t Max) {

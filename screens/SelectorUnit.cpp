@@ -5,21 +5,11 @@
 
 #include "Application.h"
 #include "CommandMailbox.h"
-#include "FormPictures.h"
+#include "FaceHolder.h"
 #include "LayoutTables.h"
 #include "ModuleFormat.h"
 #include "RuvoError.h"
 #include "UtilsUnit.h"
-
-namespace {
-void Holder(TImage& image, int32_t id) {
-  image.SetPicture(FormPictureOrNone(id));
-  image.Hide();
-}
-
-// The largest thumbnail area of either tile size: thumbnails are kept at this size.
-constexpr int kThumbnailWidth = 320, kThumbnailHeight = 240;
-}  // namespace
 
 TSelectorFrame::TSelectorFrame()
     : BackgroundImage(Add<TImage>()),
@@ -34,33 +24,33 @@ TSelectorFrame::TSelectorFrame()
       ReduceEmptySlotsImage(Add<TImage>()),
       ReduceEmptySlotsUpImage(Add<TImage>()),
       ReduceEmptySlotsDownImage(Add<TImage>()) {
-  SetBounds(0, 0, 1280, 1024);
+  SetBounds(0, 0, kSelectorDesignWidth, kSelectorDesignHeight);
   BackgroundImage.SetAlign(TAlign::Client);
   BackgroundImage.SetFit({true, false, false});
-  LaunchManageImage.SetBounds(16, 16, 286, 54);
+  LaunchManageImage.SetBounds(kLaunchManageDesign);
   LaunchManageImage.SetAutoSize(true);
-  Holder(LaunchUpImage, fpSelectorLaunchUp);
-  Holder(LaunchDownImage, fpSelectorLaunchDown);
-  Holder(ManageUpImage, fpSelectorManageUp);
-  Holder(ManageDownImage, fpSelectorManageDown);
-  ExitImage.SetBounds(1155, 954, 109, 54);
+  MakeFaceHolder(LaunchUpImage, fpSelectorLaunchUp);
+  MakeFaceHolder(LaunchDownImage, fpSelectorLaunchDown);
+  MakeFaceHolder(ManageUpImage, fpSelectorManageUp);
+  MakeFaceHolder(ManageDownImage, fpSelectorManageDown);
+  ExitImage.SetBounds(kSelectorExitDesign);
   ExitImage.SetAutoSize(true);
-  Holder(ExitUpImage, fpSelectorExitUp);
-  Holder(ExitDownImage, fpSelectorExitDown);
-  ReduceEmptySlotsImage.SetBounds(16, 954, 246, 54);
-  Holder(ReduceEmptySlotsUpImage, fpSelectorReduceEmptySlotsUp);
-  Holder(ReduceEmptySlotsDownImage, fpSelectorReduceEmptySlotsDown);
+  MakeFaceHolder(ExitUpImage, fpSelectorExitUp);
+  MakeFaceHolder(ExitDownImage, fpSelectorExitDown);
+  ReduceEmptySlotsImage.SetBounds(kReduceEmptySlotsDesign);
+  MakeFaceHolder(ReduceEmptySlotsUpImage, fpSelectorReduceEmptySlotsUp);
+  MakeFaceHolder(ReduceEmptySlotsDownImage, fpSelectorReduceEmptySlotsDown);
 
   LaunchManageImage.OnClick = [this](TControl&) { LaunchManageImageClick(); };
   LaunchManageImage.OnMouseDown = [this](TControl&, TMouseButton) { LaunchManageImageMouseDown(); };
   LaunchManageImage.OnMouseUp = [this](TControl&, TMouseButton) { LaunchManageImageMouseUp(); };
   OnResize = [this](TWinControl&) { FrameResize(); };
 
-  FMode = 1;
+  FMode = TSelectorMode::Manage;
   FTileSize = 1;
   FLevel = 1;
   LaunchManageImage.SetPicture(LaunchUpImage.Picture());
-  LaunchManageImage.Tag = 0;
+  LaunchManageImage.Tag = lmLaunch;
   ExitImage.SetPicture(ExitUpImage.Picture());
   ReduceEmptySlotsImage.SetPicture(ReduceEmptySlotsUpImage.Picture());
   PickLayout();
@@ -80,7 +70,7 @@ void TSelectorFrame::PickLayout() {
   FSlots = BuildGrid(FTileSize, FMode, layout.Columns, layout.Rows, size.Width, size.Height);
 }
 
-std::vector<TThumbnailFrame*> TSelectorFrame::BuildGrid(uint8_t TileSize, uint8_t Mode, int Columns, int Rows,
+std::vector<TThumbnailFrame*> TSelectorFrame::BuildGrid(uint8_t TileSize, TSelectorMode Mode, int Columns, int Rows,
                                                         int Width, int Height) {
   std::vector<TThumbnailFrame*> list;
   int32_t n = 0;
@@ -88,7 +78,7 @@ std::vector<TThumbnailFrame*> TSelectorFrame::BuildGrid(uint8_t TileSize, uint8_
     auto tile = std::make_unique<TThumbnailFrame>(tilePictures_);
     tile->SetBounds(place.Left, place.Top, tile->Width(), tile->Height());
     tile->Tag = ++n;
-    tile->SetManageMode(Mode == 1);
+    tile->SetManageMode(Mode == TSelectorMode::Manage);
     tile->SetTileSize(TileSize);
     auto click = [this](TControl& c) { SlotClick(c); };
     tile->ThumbnailFrameImage.OnClick = click;
@@ -130,7 +120,7 @@ void TSelectorFrame::SlotClick(TControl& sender) {
   if (!tile) return;
   TThumbnailFrame* slot = GetSlot(tile->Tag);
   if (!slot) return;
-  TSlotCommand c = SlotClickCommand(TSelectorMode(FMode), slot->Filled(), tile->Tag, SlotFile(tile->Tag));
+  TSlotCommand c = SlotClickCommand(FMode, slot->Filled(), tile->Tag, SlotFile(tile->Tag));
   if (c.Id) SetCommand(c.Name, c.Id, c.HasParam1 ? &c.Param1 : nullptr);
 }
 
@@ -145,7 +135,8 @@ bool TSelectorFrame::LoadThumbnail(int32_t Index, TDesignerModule* Module, TStre
     TPicture picture;
     if (FindSlideInfo(*Module, SlideKey)) {
       if (!Stream) throw ERuvoError("The module file of the thumbnail is not open.");
-      picture = LoadSlidePictureToFit(*Module, *Stream, SlideKey, kThumbnailWidth, kThumbnailHeight);
+      // At the larger tile's thumbnail area, whichever tile size shows it.
+      picture = LoadSlidePictureToFit(*Module, *Stream, SlideKey, kThumbnailDesign.Width, kThumbnailDesign.Height);
     }
     slot->SetThumbnail(picture);
     FSlotFiles[size_t(Index - 1)] = FileName;
@@ -165,26 +156,29 @@ bool TSelectorFrame::SwapThumbnails(int32_t A, int32_t B) {
   return true;
 }
 
-void TSelectorFrame::UpdateModeFromSlots() { SetMode(uint8_t(ModeFromSlots(FSlotFiles))); }
+void TSelectorFrame::UpdateModeFromSlots() { SetMode(ModeFromSlots(FSlotFiles)); }
 
-void TSelectorFrame::SetMode(uint8_t Mode) {
+void TSelectorFrame::SetMode(TSelectorMode Mode) {
   if (Mode == FMode) return;
   FMode = Mode;
-  for (TThumbnailFrame* tile : FSlots) tile->SetManageMode(Mode == 1);
-  bool manage = FMode == 1;
+  bool manage = FMode == TSelectorMode::Manage;
+  for (TThumbnailFrame* tile : FSlots) tile->SetManageMode(manage);
   LaunchManageImage.SetPicture(manage ? LaunchUpImage.Picture() : ManageUpImage.Picture());
-  LaunchManageImage.Tag = manage ? 0 : 1;
+  LaunchManageImage.Tag = manage ? lmLaunch : lmManage;
 }
 
 void TSelectorFrame::LaunchManageImageMouseDown() {
-  LaunchManageImage.SetPicture(LaunchManageImage.Tag == 0 ? LaunchDownImage.Picture() : ManageDownImage.Picture());
+  LaunchManageImage.SetPicture(LaunchManageImage.Tag == lmLaunch ? LaunchDownImage.Picture()
+                                                                 : ManageDownImage.Picture());
 }
 
 void TSelectorFrame::LaunchManageImageMouseUp() {
-  LaunchManageImage.SetPicture(LaunchManageImage.Tag == 0 ? LaunchUpImage.Picture() : ManageUpImage.Picture());
+  LaunchManageImage.SetPicture(LaunchManageImage.Tag == lmLaunch ? LaunchUpImage.Picture() : ManageUpImage.Picture());
 }
 
-void TSelectorFrame::LaunchManageImageClick() { SetMode(FMode == 0 ? 1 : 0); }
+void TSelectorFrame::LaunchManageImageClick() {
+  SetMode(FMode == TSelectorMode::Launch ? TSelectorMode::Manage : TSelectorMode::Launch);
+}
 
 int32_t TSelectorFrame::GetMaxLevel() const { return CountLayoutModes(FResolution); }
 

@@ -12,6 +12,9 @@
 #include "Stream.h"
 #include "ThumbnailFrameUnit.h"
 
+// LaunchManageImage's Tag: the face it shows, the mode a click switches to.
+enum TLaunchManageFace : int32_t { lmLaunch = 0, lmManage = 1 };
+
 class TSelectorFrame : public TFrame {
  public:
   // Chooses the screen size from the first monitor at once; it stays for the selector's life.
@@ -37,7 +40,7 @@ class TSelectorFrame : public TFrame {
   bool LoadThumbnail(int32_t Index, TDesignerModule* Module, TStream* Stream, int32_t SlideKey,
                      const std::string& FileName);
   bool SwapThumbnails(int32_t A, int32_t B);
-  void SetMode(uint8_t Mode);
+  void SetMode(TSelectorMode Mode);
   void SetLevel(int32_t Level);
   int32_t GetMinLevel() const { return 1; }
   int32_t GetMaxLevel() const;
@@ -48,7 +51,7 @@ class TSelectorFrame : public TFrame {
   int32_t SlotCount() const { return int32_t(FSlots.size()); }
   const std::string& SlotFile(int32_t N) const { return FSlotFiles.at(size_t(N - 1)); }
 
-  uint8_t FMode = 1;
+  TSelectorMode FMode = TSelectorMode::Manage;
   uint8_t FTileSize = 1;
   int32_t FLevel = 1;
   uint8_t FResolution = 0;
@@ -57,7 +60,8 @@ class TSelectorFrame : public TFrame {
 
  private:
   void PickLayout();
-  std::vector<TThumbnailFrame*> BuildGrid(uint8_t TileSize, uint8_t Mode, int Columns, int Rows, int Width, int Height);
+  std::vector<TThumbnailFrame*> BuildGrid(uint8_t TileSize, TSelectorMode Mode, int Columns, int Rows, int Width,
+                                          int Height);
   void FreeGrid(std::vector<TThumbnailFrame*>& list);
   void FrameResize();
   void KeepButtonsInFront();

@@ -4,7 +4,9 @@
 
 #include "AllSlidesLayout.h"
 #include "AllSlidesPaging.h"
+#include "ArtworkIds.h"
 #include "CommandMailbox.h"
+#include "FaceHolder.h"
 #include "FormPictures.h"
 #include "ModuleFormat.h"
 #include "PngResource.h"
@@ -12,13 +14,6 @@
 #include "SlideShowRules.h"
 
 namespace {
-// A hidden holder of one face of a picture button.
-void Holder(TImage& image, int32_t id) {
-  image.SetPicture(FormPictureOrNone(id));
-  image.SetBounds(0, 0, image.Picture().Width(), image.Picture().Height());
-  image.Hide();
-}
-
 int64_t MonotonicMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
@@ -53,19 +48,19 @@ TSlideShowFrame::TSlideShowFrame()
   SetBounds(0, 0, kSlideShowDesignWidth, kSlideShowDesignHeight);
   BackgroundImage.SetAlign(TAlign::Client);
   BackgroundImage.SetFit({true, false, false});
-  Holder(ShowUpImage, fpShowUp);
-  Holder(BlankUpImage, fpBlankUp);
+  MakeFaceHolder(ShowUpImage, fpShowUp);
+  MakeFaceHolder(BlankUpImage, fpBlankUp);
   StartTimerImage.SetBounds(kStartTimerDesign);
   StartTimerImage.SetAutoSize(true);
   StartTimerImage.SetPicture(FormPictureOrNone(fpStartTimer));
   StartTimerImage.SetAnchors(0);
-  Holder(HideAllSlidesUpImage, fpHideAllSlidesUp);
-  Holder(ShowAllSlidesUpImage, fpShowAllSlidesUp);
-  ShowHideAllSlidesImage.SetBounds(24, 15, 222, 54);
+  MakeFaceHolder(HideAllSlidesUpImage, fpHideAllSlidesUp);
+  MakeFaceHolder(ShowAllSlidesUpImage, fpShowAllSlidesUp);
+  ShowHideAllSlidesImage.SetBounds(kShowHideAllSlidesDesign);
   ShowHideAllSlidesImage.SetFit({true, false, false});
-  BlankShowImage.SetBounds(269, 15, 222, 54);
+  BlankShowImage.SetBounds(kBlankShowDesign);
   BlankShowImage.SetFit({true, false, false});
-  Holder(ExitUpImage, fpSlideShowExitUp);
+  MakeFaceHolder(ExitUpImage, fpSlideShowExitUp);
   CurTimeLabel.SetBounds(kCurTimeLabelDesign);
   CurTimeLabel.SetCaption("00:00 AM");
   DiffTimerLabel.SetBounds(kDiffTimerLabelDesign);
@@ -78,30 +73,30 @@ TSlideShowFrame::TSlideShowFrame()
     label->SetFont(kTimeFont);
   }
   PresenterFrame.Hide();
-  Holder(HideAllSlidesDownImage, fpHideAllSlidesDown);
-  Holder(ShowAllSlidesDownImage, fpShowAllSlidesDown);
-  Holder(BlankDownImage, fpBlankDown);
-  Holder(ShowDownImage, fpShowDown);
+  MakeFaceHolder(HideAllSlidesDownImage, fpHideAllSlidesDown);
+  MakeFaceHolder(ShowAllSlidesDownImage, fpShowAllSlidesDown);
+  MakeFaceHolder(BlankDownImage, fpBlankDown);
+  MakeFaceHolder(ShowDownImage, fpShowDown);
   ExitImage.SetBounds(kSlideShowExitDesign);
   ExitImage.SetAutoSize(true);
   ExitImage.SetAnchors(akTop | akRight);
-  Holder(ExitDownImage, fpSlideShowExitDown);
+  MakeFaceHolder(ExitDownImage, fpSlideShowExitDown);
 
   ShowHideAllSlidesImage.OnClick = [this](TControl&) { ShowHideAllSlidesImageClick(); };
   ShowHideAllSlidesImage.OnMouseDown = [this](TControl&, TMouseButton) {
-    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != 0 ? HideAllSlidesDownImage.Picture()
-                                                                      : ShowAllSlidesDownImage.Picture());
+    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != asShowAllSlides ? HideAllSlidesDownImage.Picture()
+                                                                                    : ShowAllSlidesDownImage.Picture());
   };
   ShowHideAllSlidesImage.OnMouseUp = [this](TControl&, TMouseButton) {
-    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != 0 ? HideAllSlidesUpImage.Picture()
-                                                                      : ShowAllSlidesUpImage.Picture());
+    ShowHideAllSlidesImage.SetPicture(ShowHideAllSlidesImage.Tag != asShowAllSlides ? HideAllSlidesUpImage.Picture()
+                                                                                    : ShowAllSlidesUpImage.Picture());
   };
   BlankShowImage.OnClick = [this](TControl&) { BlankShowImageClick(); };
   BlankShowImage.OnMouseDown = [this](TControl&, TMouseButton) {
-    BlankShowImage.SetPicture(BlankShowImage.Tag == 0 ? BlankDownImage.Picture() : ShowDownImage.Picture());
+    BlankShowImage.SetPicture(BlankShowImage.Tag == bsBlank ? BlankDownImage.Picture() : ShowDownImage.Picture());
   };
   BlankShowImage.OnMouseUp = [this](TControl&, TMouseButton) {
-    BlankShowImage.SetPicture(BlankShowImage.Tag == 0 ? BlankUpImage.Picture() : ShowUpImage.Picture());
+    BlankShowImage.SetPicture(BlankShowImage.Tag == bsBlank ? BlankUpImage.Picture() : ShowUpImage.Picture());
   };
   ExitImage.OnClick = [this](TControl&) { ExitImageClick(); };
   ExitDownImage.OnClick = [this](TControl&) { ExitImageClick(); };
@@ -113,16 +108,16 @@ TSlideShowFrame::TSlideShowFrame()
   OnResize = [this](TWinControl&) { FrameResize(); };
 
   // Creation steps.
-  FNextPagePicture = ArtworkOrNone(102);
-  FPrevPagePicture = ArtworkOrNone(103);
+  FNextPagePicture = ArtworkOrNone(awPageNext);
+  FPrevPagePicture = ArtworkOrNone(awPagePrevious);
   ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
-  ShowHideAllSlidesImage.Tag = 0;
+  ShowHideAllSlidesImage.Tag = asShowAllSlides;
   BlankShowImage.SetPicture(BlankUpImage.Picture());
-  BlankShowImage.Tag = 0;
+  BlankShowImage.Tag = bsBlank;
   ExitImage.SetPicture(ExitUpImage.Picture());
-  PresenterFrame.FNotesLabel.Tag = 1;
-  PresenterFrame.HideNotesUpImage.Tag = 1;
-  PresenterFrame.ShowNotesUpImage.Tag = 2;
+  PresenterFrame.FNotesLabel.Tag = nsShown;
+  PresenterFrame.HideNotesUpImage.Tag = nsShown;
+  PresenterFrame.ShowNotesUpImage.Tag = nsHidden;
   PresenterFrame.SetBounds(0, kPresenterViewTop, kPresenterViewWidth, kPresenterViewFullHeight);
   PresenterFrame.Show();
   // The clock shows the time from the start, not only from its first tick.
@@ -169,11 +164,11 @@ void TSlideShowFrame::FrameResize() {
 
 void TSlideShowFrame::ShowSlide(TImage& Image, int32_t n) {
   TPicture picture;
-  if (n == -2) {
+  if (n == kNextPageCell) {
     picture = FNextPagePicture;
-  } else if (n == -1) {
+  } else if (n == kPrevPageCell) {
     picture = FPrevPagePicture;
-  } else if (n != 0 && FModule && FStream) {
+  } else if (n != kEmptyCell && FModule && FStream) {
     // Decoded straight to the size it is shown at, so that painting it costs a copy. A damaged
     // slide leaves its place empty: this runs in slide changes and timer ticks, where a message
     // box would come back with every one.
@@ -226,9 +221,9 @@ void TSlideShowFrame::SetNotesText(const std::wstring& Text) {
   TControl* notes[] = {&label, &PresenterFrame.HideNotesUpImage, &PresenterFrame.ShowNotesUpImage};
   for (TControl* c : notes) {
     if (newHasText) {
-      c->SetVisible(c->Tag == 1);
+      c->SetVisible(c->Tag == nsShown);
     } else {
-      c->Tag = c->Visible() ? 1 : 2;
+      c->Tag = c->Visible() ? nsShown : nsHidden;
       c->Hide();
     }
   }
@@ -243,10 +238,10 @@ void TSlideShowFrame::SetNotesPanel(bool Shown) {
   TControl* panel[] = {&PresenterFrame.FNotesLabel, &PresenterFrame.HideNotesUpImage};
   for (TControl* c : panel) {
     c->SetVisible(Shown);
-    c->Tag = Shown ? 1 : 2;
+    c->Tag = Shown ? nsShown : nsHidden;
   }
   PresenterFrame.ShowNotesUpImage.SetVisible(!Shown);
-  PresenterFrame.ShowNotesUpImage.Tag = Shown ? 2 : 1;
+  PresenterFrame.ShowNotesUpImage.Tag = Shown ? nsHidden : nsShown;
 }
 
 void TSlideShowFrame::SetAnimationsCount(int32_t Current, int32_t Total) {
@@ -267,16 +262,16 @@ void TSlideShowFrame::SetVideoPlaying(bool Playing) { PresenterFrame.SetVideoSta
 
 void TSlideShowFrame::SetShowButton() {
   BlankShowImage.SetPicture(ShowUpImage.Picture());
-  BlankShowImage.Tag = 1;
+  BlankShowImage.Tag = bsShow;
 }
 
 void TSlideShowFrame::SetBlankButton() {
   BlankShowImage.SetPicture(BlankUpImage.Picture());
-  BlankShowImage.Tag = 0;
+  BlankShowImage.Tag = bsBlank;
 }
 
 void TSlideShowFrame::BlankShowImageClick() {
-  SetCommand(FPresentationName, BlankShowImage.Tag == 0 ? cmdBlank : cmdUnblank);
+  SetCommand(FPresentationName, BlankShowImage.Tag == bsBlank ? cmdBlank : cmdUnblank);
 }
 
 void TSlideShowFrame::ExitImageClick() { SetCommand(FPresentationName, cmdExitSlideShow); }
@@ -289,14 +284,14 @@ TAllSlidesFrame* TSlideShowFrame::Page(int32_t index) const {
 
 // Without slides there is no page: the toggle then only swaps its face and hides the view.
 void TSlideShowFrame::ShowHideAllSlidesImageClick() {
-  if (ShowHideAllSlidesImage.Tag != 0) {
+  if (ShowHideAllSlidesImage.Tag != asShowAllSlides) {
     if (TAllSlidesFrame* page = Page(FPageIndex)) page->Hide();
     PresenterFrame.Show();
     ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
-    ShowHideAllSlidesImage.Tag = 0;
+    ShowHideAllSlidesImage.Tag = asShowAllSlides;
   } else {
     ShowHideAllSlidesImage.SetPicture(HideAllSlidesUpImage.Picture());
-    ShowHideAllSlidesImage.Tag = 1;
+    ShowHideAllSlidesImage.Tag = asHideAllSlides;
     PresenterFrame.Hide();
     if (TAllSlidesFrame* page = Page(FPageIndex)) page->Show();
   }
@@ -306,7 +301,7 @@ void TSlideShowFrame::ShowPresenterView() {
   if (TAllSlidesFrame* page = Page(FPageIndex)) page->Hide();
   PresenterFrame.Show();
   ShowHideAllSlidesImage.SetPicture(ShowAllSlidesUpImage.Picture());
-  ShowHideAllSlidesImage.Tag = 0;
+  ShowHideAllSlidesImage.Tag = asShowAllSlides;
 }
 
 // ---- the all-slides pages

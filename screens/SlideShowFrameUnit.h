@@ -17,6 +17,14 @@
 #include "Stream.h"
 #include "Timer.h"
 
+// BlankShowImage's Tag: the face it shows, and so what a click asks for.
+enum TBlankShowFace : int32_t { bsBlank = 0, bsShow = 1 };
+// ShowHideAllSlidesImage's Tag: the face it shows; Hide while the all-slides pages are on view.
+enum TAllSlidesFace : int32_t { asShowAllSlides = 0, asHideAllSlides = 1 };
+// The Tags of the notes label, panel and bar: whether each is shown, kept while the slide has no
+// notes so that the next notes bring back the same ones.
+enum TNotesShown : int32_t { nsShown = 1, nsHidden = 2 };
+
 class TSlideShowFrame : public TFrame {
  public:
   TSlideShowFrame();

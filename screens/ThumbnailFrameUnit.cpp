@@ -1,23 +1,28 @@
 #include "ThumbnailFrameUnit.h"
 
+#include "ArtworkIds.h"
 #include "FormPictures.h"
 #include "PngResource.h"
 #include "SelectorGrid.h"
 
 namespace {
-// Artwork ids of the frame states 0..6 for large tiles; small tiles use the same less 100.
-constexpr int32_t kLargeFrameIds[7] = {1114, 1115, 1116, 1111, 1112, 1117, 1118};
+// The frame pictures by tile size (large, small) and TTileFrameState.
+constexpr int32_t kFrameIds[2][kTileFrameStates] = {
+    {awLargeTileLaunch, awLargeTileLaunchPressed, awLargeTileLaunchEmpty, awLargeTileManage, awLargeTileManagePressed,
+     awLargeTileManageEmpty, awLargeTileManageEmptyPressed},
+    {awSmallTileLaunch, awSmallTileLaunchPressed, awSmallTileLaunchEmpty, awSmallTileManage, awSmallTileManagePressed,
+     awSmallTileManageEmpty, awSmallTileManageEmptyPressed},
+};
 }  // namespace
 
 const TPicture& TTilePictures::Frame(int state, int tileSize) {
   static const TPicture kNone;
-  if (state < 0 || state > 6 || (tileSize != 1 && tileSize != 2)) return kNone;
+  if (state < 0 || state >= kTileFrameStates || (tileSize != 1 && tileSize != 2)) return kNone;
   size_t size = size_t(tileSize - 1);
   if (!loaded_[size]) {
     loaded_[size] = true;
-    for (int s = 0; s < 7; ++s) {
-      int32_t id = kLargeFrameIds[s] - (tileSize == 2 ? 100 : 0);
-      frames_[size][size_t(s)] = ArtworkOrNone(id);
+    for (int s = 0; s < kTileFrameStates; ++s) {
+      frames_[size][size_t(s)] = ArtworkOrNone(kFrameIds[size][s]);
       ++decoded_;
     }
   }
@@ -39,13 +44,13 @@ TThumbnailFrame::TThumbnailFrame(TTilePictures& pictures)
       ThumbnailImage(Add<TImage>()),
       FFramePictures(pictures) {
   SetColor(RGB(192, 192, 192));
-  SetBounds(0, 0, 352, 320);
-  BackgroundImage.SetBounds(0, 0, 352, 320);
+  SetBounds(kTileDesign);
+  BackgroundImage.SetBounds(kTileDesign);
   BackgroundImage.SetAutoSize(true);
   BackgroundImage.SetPicture(pictures.Background());
-  ThumbnailFrameImage.SetBounds(0, 0, 352, 320);
+  ThumbnailFrameImage.SetBounds(kTileDesign);
   ThumbnailFrameImage.SetAutoSize(true);
-  ThumbnailImage.SetBounds(16, 16, 320, 240);
+  ThumbnailImage.SetBounds(kThumbnailDesign);
   ThumbnailImage.SetFit({true, true, true});
   for (TImage* image : {&BackgroundImage, &ThumbnailFrameImage, &ThumbnailImage}) {
     image->OnMouseDown = [this](TControl& c, TMouseButton b) { ThumbnailFrameImageMouseDown(c, b); };
@@ -62,7 +67,7 @@ void TThumbnailFrame::ShowState(int state) {
 
 void TThumbnailFrame::UpdateFramePicture() {
   bool filled = Filled();
-  ShowState(FManageMode ? (filled ? 3 : 5) : (filled ? 0 : 2));
+  ShowState(FManageMode ? (filled ? tsManage : tsManageEmpty) : (filled ? tsLaunch : tsLaunchEmpty));
 }
 
 void TThumbnailFrame::SetManageMode(bool value) {
@@ -76,7 +81,7 @@ void TThumbnailFrame::SetTileSize(uint8_t value) {
   FTileSize = value;
   TTileSize size = TileDimensions(value);
   SetBounds(Left(), Top(), size.Width, size.Height);
-  ThumbnailImage.SetBounds(16, 16, size.ThumbnailWidth, size.ThumbnailHeight);
+  ThumbnailImage.SetBounds(kThumbnailDesign.Left, kThumbnailDesign.Top, size.ThumbnailWidth, size.ThumbnailHeight);
   UpdateFramePicture();
 }
 
@@ -88,15 +93,15 @@ void TThumbnailFrame::SetThumbnail(const TPicture& picture) {
 void TThumbnailFrame::ThumbnailFrameImageMouseDown(TControl&, TMouseButton) {
   bool filled = Filled();
   if (FManageMode)
-    ShowState(filled ? 4 : 6);
+    ShowState(filled ? tsManagePressed : tsManageEmptyPressed);
   else if (filled)
-    ShowState(1);
+    ShowState(tsLaunchPressed);
 }
 
 void TThumbnailFrame::ThumbnailFrameImageMouseUp(TControl&, TMouseButton) {
   bool filled = Filled();
   if (FManageMode)
-    ShowState(filled ? 3 : 5);
+    ShowState(filled ? tsManage : tsManageEmpty);
   else if (filled)
-    ShowState(0);
+    ShowState(tsLaunch);
 }

@@ -7,18 +7,30 @@
 
 #include "Frame.h"
 
+// What a tile's frame picture shows: the mode, whether the slot is filled, whether it is pressed.
+enum TTileFrameState : int {
+  tsLaunch,
+  tsLaunchPressed,
+  tsLaunchEmpty,
+  tsManage,
+  tsManagePressed,
+  tsManageEmpty,
+  tsManageEmptyPressed,
+  kTileFrameStates
+};
+
 // The pictures every tile shares: the seven frame states of each tile size and the backdrop,
 // decoded once each, when first asked for.
 class TTilePictures {
  public:
-  // State 0..6 as the tile names them; size 1 or 2. No picture where the artwork is missing.
+  // A TTileFrameState; size 1 or 2. No picture where the artwork is missing.
   const TPicture& Frame(int state, int tileSize);
   const TPicture& Background();
   // How many pictures have been decoded so far (for the memory benchmark and its test).
   int Decoded() const { return decoded_; }
 
  private:
-  std::array<std::array<TPicture, 7>, 2> frames_;
+  std::array<std::array<TPicture, kTileFrameStates>, 2> frames_;
   std::array<bool, 2> loaded_{};
   TPicture background_;
   bool backgroundLoaded_ = false;
@@ -43,7 +55,7 @@ class TThumbnailFrame : public TFrame {
   bool Filled() const { return static_cast<bool>(ThumbnailImage.Picture()); }
   bool ManageMode() const { return FManageMode; }
   uint8_t TileSize() const { return FTileSize; }
-  // The frame state the tile shows now, 0..6.
+  // The TTileFrameState the tile shows now.
   int FrameState() const { return state_; }
 
  private:
@@ -55,5 +67,5 @@ class TThumbnailFrame : public TFrame {
   TTilePictures& FFramePictures;
   uint8_t FTileSize = 0;
   bool FManageMode = false;
-  int state_ = 2;
+  int state_ = tsLaunchEmpty;
 };

@@ -17,6 +17,15 @@ struct TFontSpec {
   bool operator!=(const TFontSpec& o) const { return !(*this == o); }
 };
 
+// The forms' font, Tahoma 8 at 96 dpi: a TFontSpec as it starts.
+inline const TFontSpec kFormFont{};
+
+// The same font in another colour.
+inline TFontSpec InColor(TFontSpec font, TColor color) {
+  font.Color = color;
+  return font;
+}
+
 // The character height in pixels for a size in points on this screen, as a negative font height.
 int FontHeightForPoints(int points);
 
