@@ -14,6 +14,8 @@ struct TBounds {
   bool operator==(const TBounds& o) const {
     return Left == o.Left && Top == o.Top && Width == o.Width && Height == o.Height;
   }
+  // The right and bottom edges lie outside, so that neighbours never share a point.
+  bool Contains(int x, int y) const { return x >= Left && x < Left + Width && y >= Top && y < Top + Height; }
 };
 
 // What a control remembers of its place: taken whenever the program places it, against the

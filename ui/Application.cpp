@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Controls.h"
+#include "Control.h"
 
 void ProcessMessages() {
   MSG msg;

@@ -1,7 +1,7 @@
 // A native push button.
 #pragma once
 
-#include "Controls.h"
+#include "NativeControl.h"
 
 class TButton : public TNativeControl {
  public:

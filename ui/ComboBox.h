@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
+#include "NativeControl.h"
 
 class TComboBox : public TNativeControl {
  public:

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
+#include "NativeControl.h"
 
 class TListBox : public TNativeControl {
  public:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Controls.h"
+#include "Control.h"
 
 TTimer::TTimer(TWinControl& owner, UINT intervalMs, bool enabled)
     : owner_(owner), interval_(intervalMs), enabled_(enabled) {
