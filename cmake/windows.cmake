@@ -41,7 +41,7 @@ target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/ProgressExpo
 target_include_directories(ruvo_win_tests PRIVATE resources)
 add_dependencies(ruvo_win_tests Ruvo_Server Ruvo_Presenter)
 
-add_executable(ruvo_demo tests/doubles/demo_main.cpp tests/doubles/AddIn.cpp)
+add_executable(ruvo_demo tests/demo/demo_main.cpp tests/doubles/AddIn.cpp)
 target_include_directories(ruvo_demo PRIVATE tests/doubles ui)
 target_link_libraries(ruvo_demo PRIVATE ruvo_core)
 target_link_options(ruvo_demo PRIVATE ${RUVO_STATIC})
@@ -103,7 +103,7 @@ target_include_directories(ruvo_win_tests PRIVATE ${PROJECT_SOURCE_DIR})
 
 # The main job's launcher part (scripts/demo.sh): a deck exported, then the whole system run from
 # Ruvo_Presenter.exe with the PowerPoint double.
-add_executable(launch_demo tests/doubles/launch_demo_main.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
+add_executable(launch_demo tests/demo/launch_demo_main.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp)
 target_include_directories(launch_demo PRIVATE tests/doubles ui)
 target_link_libraries(launch_demo PRIVATE ruvo_core ole32 oleaut32 uuid gdi32)
 target_link_options(launch_demo PRIVATE ${RUVO_STATIC})

@@ -3,10 +3,8 @@
 # through LoadSlidePictureByKey, next to libpng alone decoding the same PNG from memory. Runs the
 # native build and the Windows build (under Wine), each in one run; under Wine also the presenter
 # (window, thumbnails, level changes, private memory after each).
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
-cd "$here"
+. "$(dirname "$0")/lib.sh"
+. scripts/machine-job.sh
 bash scripts/setup.sh >/dev/null
 bash scripts/build.sh --no-fuzz >/dev/null
 work=$build/bench
@@ -24,11 +22,9 @@ cmake --build "$build/native-bench" >/dev/null 2>&1 || {
 echo "native (Linux, g++ -O2):"
 "$build/native-bench/bench_module_read" "$work/slide.png" "$work"
 echo "Windows build under Wine:"
-# From a local copy in the test machine: code mapped from the shared folder can read back as zeros.
-cat >"$work/run.sh" <<RUN
-rm -rf /tmp/bench && mkdir /tmp/bench && cd /tmp/bench
-cp "$build/win/bin/bench_module_read.exe" "$build/win/bin/bench_presenter.exe" "$build/win/bin/Ruvo_Server.dll" \
-  "$work/slide.png" .
+bin=$build/win/bin
+run_in_machine "$work/run.sh" /tmp/bench "$bin/bench_module_read.exe" "$bin/bench_presenter.exe" "$bin/Ruvo_Server.dll" \
+  "$work/slide.png" <<RUN
 wine bench_module_read.exe slide.png . >out.txt 2>&1
 rc=\$?
 echo "the presenter under Wine:" >>out.txt
@@ -36,4 +32,3 @@ wine bench_presenter.exe slide.png . >>out.txt 2>&1 || rc=\$?
 tr -d '\r' <out.txt
 exit \$rc
 RUN
-bash scripts/wine-run.sh bash "$work/run.sh"

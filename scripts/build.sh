@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # Builds the native core with its tests, the Windows deliverables with their tests, and the
 # fuzz targets. Assumes scripts/setup.sh has run.
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
-cd "$here"
+. "$(dirname "$0")/lib.sh"
 echo "build: native core and tests"
 cmake -S . -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build/native"

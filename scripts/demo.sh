@@ -10,10 +10,8 @@
 # up is checked. Its screenshots (the splash, every screen) are the launch-*.png ones. Last, the
 # add-in stand-in again on a 1366x768 laptop-sized first monitor; every demo-* screenshot is named
 # by the size of the monitor it shows.
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
-cd "$here"
+. "$(dirname "$0")/lib.sh"
+. scripts/machine-job.sh
 bash scripts/setup.sh
 bash scripts/build.sh --no-fuzz
 demo=$build/demo
@@ -34,18 +32,15 @@ slide Launch 3 '#6a2c70' '#2b1030' 'Live demo' 'Two minutes of the presenter on 
 slide Launch 4 '#6a2c70' '#2b1030' 'Questions' 'Thank you'
 slide Offsite 1 '#2d6a4f' '#0f2a1f' 'Team offsite' 'Two days by the lake'
 slide Offsite 2 '#2d6a4f' '#0f2a1f' 'Agenda' 'Talks, walks and a long dinner'
-# Run from a local copy in the test machine (code mapped from the shared folder can read back as
-# zeros); its output goes through a file, as Wine's helpers would hold a pipe open.
-cat >"$demo/run.sh" <<RUN
-rm -rf /tmp/demo && mkdir /tmp/demo && cd /tmp/demo
-cp "$build/win/bin/Ruvo_Server.dll" "$build/win/bin/ruvo_demo.exe" .
+# Each program's output goes through a file, as Wine's helpers would hold a pipe open.
+bin=$build/win/bin
+run_in_machine "$demo/run.sh" /tmp/demo "$bin/Ruvo_Server.dll" "$bin/ruvo_demo.exe" <<RUN
 wine ruvo_demo.exe 'Z:$demo/slides' 'Z:$demo/work' 'Z:$demo/screenshots' >/tmp/demo/out.txt 2>&1
 rc=\$?
 tr -d '\r' </tmp/demo/out.txt
 echo
 echo "The whole system from the launcher:"
-rm -rf /tmp/launch && mkdir /tmp/launch && cd /tmp/launch
-for f in Ruvo_Server.dll Ruvo_Presenter.exe fake_powerpoint.exe launch_demo.exe; do cp "$build/win/bin/\$f" .; done
+$(copy_in /tmp/launch "$bin/Ruvo_Server.dll" "$bin/Ruvo_Presenter.exe" "$bin/fake_powerpoint.exe" "$bin/launch_demo.exe")
 wine launch_demo.exe 'Z:$demo/slides' 'Z:$demo/launch' 'Z:$demo/screenshots' >/tmp/launch/out.txt 2>&1
 launch=\$?
 tr -d '\r' </tmp/launch/out.txt
@@ -61,4 +56,3 @@ tr -d '\r' </tmp/demo/laptop.txt
 [ \$launch -ne 0 ] && exit \$launch
 exit \$laptop
 RUN
-bash scripts/wine-run.sh bash "$demo/run.sh"

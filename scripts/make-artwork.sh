@@ -4,8 +4,7 @@
 # the product icon. One theme throughout: warm graphite, cream text, amber accent.
 # Usage: scripts/make-artwork.sh   (writes the files named in resources/Ruvo_Server.rc and
 #        resources/Ruvo_Presenter.rc; the .rc files map them to their ids)
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
+. "$(dirname "$0")/lib.sh"
 out=$here/resources/artwork
 mkdir -p "$out"
 

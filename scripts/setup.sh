@@ -4,9 +4,7 @@
 # packages, and the Windows test machine (a Debian system with wine32, booted under QEMU).
 # Built parts are kept in a machine-wide cache that build/deps links to, so a second run, or a
 # fresh clone on the same machine, costs nothing. Safe to run again.
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
+. "$(dirname "$0")/lib.sh"
 cache=${RUVO_CACHE:-/var/cache/ruvo-presenter}
 say() { echo "setup: $*"; }
 SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo

@@ -3,10 +3,11 @@
 # bounded time, the export tables, and the Windows tests under Wine on a two-monitor desktop
 # (Xorg's dummy driver), the screens again on every supported size of the first monitor, and the
 # one-monitor cases on Xvfb last. Ends with the line "N passed, M failed".
-set -uo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
-cd "$here"
+. "$(dirname "$0")/lib.sh"
+. scripts/machine-job.sh
+# No -e: a failing step must not stop the later ones; every step is counted and the last line
+# reports them all.
+set +e
 bash scripts/setup.sh || { echo "0 passed, 1 failed"; exit 1; }
 bash scripts/build.sh || { echo "0 passed, 1 failed"; exit 1; }
 
@@ -80,10 +81,8 @@ win_suite() { cat "$logs/$1.log"; [ "$(cat "$logs/$1.rc" 2>/dev/null)" = 0 ]; }
 rm -f "$logs"/wine-*.log "$logs"/wine-*.rc
 # Everything under Wine shares one boot: first the two-monitor desktop with the whole suite, then
 # the same machine's desktop restarted at each other size for the screens, last with one monitor.
-cat >"$logs/wine-suite.sh" <<SUITE
+run_in_machine "$logs/wine-suite.sh" /tmp/bin "$build/win/bin/." >"$logs/wine-run.log" 2>&1 <<SUITE || cat "$logs/wine-run.log"
 bash "$here/scripts/wine-drives.sh"
-# Run from a local copy: code pages mapped from the shared folder can read back as zeros.
-rm -rf /tmp/bin && cp -r "$build/win/bin" /tmp/bin && cd /tmp/bin
 timeout 1500 wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
 echo \$? >"$logs/wine-tests.rc"
 for entry in $sizes; do
@@ -100,7 +99,6 @@ echo \$? >"$logs/wine-one-monitor.rc"
 mkdir -p "$build/screenshots" && cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null
 exit 0
 SUITE
-bash scripts/wine-run.sh bash "$logs/wine-suite.sh" >"$logs/wine-run.log" 2>&1 || cat "$logs/wine-run.log"
 gtest win win_suite wine-tests
 for entry in $sizes; do gtest "win-at-${entry%%=*}" win_suite "wine-at-${entry%%=*}"; done
 gtest win-one-monitor win_suite wine-one-monitor

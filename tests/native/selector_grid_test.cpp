@@ -11,45 +11,45 @@ TEST(SelectorGrid, PicksTheScreenSizeInFourPasses) {
     int width, height;
     int index;
   } cases[] = {
-      {1280, 1024, 0}, {1366, 768, 1},  {1920, 1200, 6}, {1680, 1050, 5},  // exact
-      {1440, 1080, 3},                                                     // same width, tallest below
-      {1440, 901, 2},  {1440, 1049, 2},                                    // same width, the 900 one
-      {1700, 1050, 5}, {1500, 900, 2},                                     // same height, widest below
+      {1280, 1024, 0}, {1366, 768, 1},  {1440, 900, 2},  {1440, 1050, 3},  // exact
+      {1600, 1200, 4}, {1680, 1050, 5}, {1920, 1200, 6},                   // exact
+      {1440, 1080, 3}, {1440, 901, 2},  {1440, 1049, 2},                   // same width, tallest below
+      {1700, 1050, 5}, {1500, 900, 2},  {1368, 768, 1},                    // same height, widest below
       {1920, 1080, 5}, {2560, 1440, 6}, {1600, 1100, 3}, {1366, 1000, 1},  // the largest that fits
       {1024, 768, 0},  {1280, 800, 0},  {0, 0, 0},                         // nothing fits
   };
   for (auto c : cases) EXPECT_EQ(PickScreenSize(c.width, c.height), c.index) << c.width << "x" << c.height;
 }
 
-// Every level at every screen size: tile count, first and last tile, and that the gaps match the
-// formula (equal gaps left, between and right; rows evenly spread below the top band).
-TEST(SelectorGrid, PlacesTilesOfBothLevelsAtEverySize) {
-  for (int level = 1; level <= 2; ++level) {
+// Equal gaps left of, between and right of the tiles; rows evenly spread between the 70-pixel
+// bands at the top and bottom. Gaps may come out zero or negative.
+TEST(SelectorGrid, PlacesTheTilesOfALevel) {
+  struct {
+    int level, size;
+    std::vector<int> lefts, tops;  // of the first row and of the first column
+  } cases[] = {
+      {1, 0, {56, 464, 872}, {151, 552}},                  // 3 x 2 large on 1280x1024: gaps 56 and 81
+      {2, 0, {0, 320, 640, 960}, {69, 364, 659}},          // 4 x 3 small on 1280x1024: gaps 0 and -1
+      {1, 6, {26, 404, 782, 1160, 1538}, {95, 440, 785}},  // 5 x 3 large on 1920x1200: gaps 26 and 25
+  };
+  for (const auto& c : cases) {
+    const TSelectorLayout& l = SelectorLayout(c.level, c.size);
+    const TSelectorResolution& s = SelectorResolutions[c.size];
+    std::vector<TTilePlace> places = GridPlaces(l.TileSize, l.Columns, l.Rows, s.Width, s.Height);
+    ASSERT_EQ(places.size(), c.lefts.size() * c.tops.size()) << c.level << "/" << c.size;
+    for (size_t i = 0; i < places.size(); ++i) {
+      EXPECT_EQ(places[i].Left, c.lefts[i % c.lefts.size()]) << c.level << "/" << c.size << " tile " << i;
+      EXPECT_EQ(places[i].Top, c.tops[i / c.lefts.size()]) << c.level << "/" << c.size << " tile " << i;
+    }
+  }
+  // No tile of any level reaches past the screen's right edge.
+  for (int level = 1; level <= 2; ++level)
     for (int i = 0; i < kScreenSizeCount; ++i) {
       const TSelectorLayout& l = SelectorLayout(level, i);
       const TSelectorResolution& s = SelectorResolutions[i];
-      TTileSize tile = TileDimensions(l.TileSize);
-      std::vector<TTilePlace> places = GridPlaces(l.TileSize, l.Columns, l.Rows, s.Width, s.Height);
-      ASSERT_EQ(int(places.size()), l.Columns * l.Rows) << level << "/" << i;
-      int gapX = (s.Width - l.Columns * tile.Width) / (l.Columns + 1);
-      int gapY = (s.Height - 140 - l.Rows * tile.Height) / (l.Rows + 1);
-      EXPECT_EQ(places.front().Left, gapX);
-      EXPECT_EQ(places.front().Top, 70 + gapY);
-      EXPECT_EQ(places.back().Left, gapX + (l.Columns - 1) * (tile.Width + gapX));
-      EXPECT_EQ(places.back().Top, 70 + gapY + (l.Rows - 1) * (tile.Height + gapY));
-      // No tile reaches past the screen.
-      EXPECT_LE(places.back().Left + tile.Width, s.Width) << level << "/" << i;
+      TTilePlace last = GridPlaces(l.TileSize, l.Columns, l.Rows, s.Width, s.Height).back();
+      EXPECT_LE(last.Left + TileDimensions(l.TileSize).Width, s.Width) << level << "/" << i;
     }
-  }
-  // The worked examples: large tiles on 1280x1024, and four small columns that leave no gap.
-  std::vector<TTilePlace> large = GridPlaces(1, 3, 2, 1280, 1024);
-  EXPECT_EQ(large[1].Left, 464);
-  EXPECT_EQ(large[2].Left, 872);
-  EXPECT_EQ(large[3].Top, 552);
-  std::vector<TTilePlace> small = GridPlaces(2, 4, 3, 1280, 1024);
-  EXPECT_EQ(small[0].Left, 0);
-  EXPECT_EQ(small[0].Top, 69);
-  EXPECT_EQ(small[4].Top, 69 + 296 - 1);  // rows overlap by one pixel
 }
 
 TEST(SelectorGrid, ButtonsSitSixteenPixelsInFromTheBottomCorners) {

@@ -2,7 +2,9 @@
 // the heights it is given.
 #include <gtest/gtest.h>
 
-#include "LayoutTables.h"
+#include <utility>
+#include <vector>
+
 #include "PresenterViewLayout.h"
 #include "SlideShowLayout.h"
 
@@ -18,10 +20,7 @@ TEST(SlideShowLayout, EveryScreenSize) {
       {1600, 1200, 672, 688, 800, 160, 258, 924, 1100, 5, 26}, {1680, 1050, 712, 728, 840, 200, 108, 924, 950, 1, 20},
       {1920, 1200, 832, 848, 960, 320, 258, 924, 1100, 5, 26},
   };
-  for (int i = 0; i < kScreenSizeCount; ++i) {
-    const auto& c = cases[i];
-    ASSERT_EQ(SelectorResolutions[i].Width, c.w);
-    ASSERT_EQ(SelectorResolutions[i].Height, c.h);
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
     TSlideShowPlaces p = SlideShowPlaces(c.w, c.h);
     EXPECT_EQ(p.StartTimer.Left, c.timerLeft);
@@ -45,49 +44,39 @@ TEST(SlideShowLayout, EveryScreenSize) {
   }
 }
 
-namespace {
-// The controls that stay put below the full height.
-bool StaysBelowFullHeight(int i) {
-  return i == pvHideNotesUpImage || i == pvHideNotesDownImage || i == pvNotesLabel || i == pvBackgroundImage;
-}
-}  // namespace
-
+// The full-height places, from a 1024-pixel screen up.
 TEST(PresenterViewLayout, FullHeightFrom924Up) {
-  for (int h : {924, 950, 1100, 2000}) {
+  const TPresenterViewLayout full = PresenterViewLayout(924);
+  EXPECT_EQ(full.NotesLabelHeight, 329);
+  // Each top with the controls that stand there.
+  const std::pair<int, std::vector<int>> tops[] = {
+      {448, {pvCurSlideImage}},
+      {432, {pvCurSlidePanelImage, pvBuildStepLabel}},
+      {576, {pvPrevSlideImage, pvNextSlideImage}},
+      {560,
+       {pvPrevSlidePanelUpImage, pvPrevSlidePanelDownImage, pvPrevSlidePanelDisabledImage, pvNextSlidePanelUpImage,
+        pvNextSlidePanelDownImage, pvNextSlidePanelDisabledImage}},
+      {590, {pvPrevBuildLabel, pvNextBuildLabel}},
+      {464, {pvBuildCountLabel}},
+      {564, {pvBuildManualImage}},
+      {902, {pvSlideCountLabel}},
+  };
+  for (const auto& [top, controls] : tops)
+    for (int c : controls) EXPECT_EQ(full.Top[c], top) << "control " << c;
+  // The indicator stands centred on the current slide's height.
+  EXPECT_EQ(full.Top[pvBuildManualImage] + 100, full.Top[pvCurSlideImage] + 432 / 2);
+  for (int h : {950, 1100, 2000}) {
     TPresenterViewLayout l = PresenterViewLayout(h);
     EXPECT_EQ(l.NotesLabelHeight, 329) << h;
-    struct {
-      int control, top;
-    } tops[] = {
-        {pvCurSlideImage, 448},
-        {pvCurSlidePanelImage, 432},
-        {pvPrevSlideImage, 576},
-        {pvNextSlideImage, 576},
-        {pvPrevSlidePanelUpImage, 560},
-        {pvPrevSlidePanelDownImage, 560},
-        {pvPrevSlidePanelDisabledImage, 560},
-        {pvNextSlidePanelUpImage, 560},
-        {pvNextSlidePanelDownImage, 560},
-        {pvNextSlidePanelDisabledImage, 560},
-        {pvPrevBuildLabel, 590},
-        {pvNextBuildLabel, 590},
-        {pvBuildCountLabel, 464},
-        {pvBuildStepLabel, 432},
-        {pvBuildManualImage, 564},
-        {pvSlideCountLabel, 902},
-        {pvVideoImage, 666},
-        {pvShowNotesUpImage, 371},
-        {pvHideNotesUpImage, 19},
-        {pvNotesLabel, 88},
-        {pvBackgroundImage, -86},
-    };
-    for (auto t : tops) EXPECT_EQ(l.Top[t.control], t.top) << h << " control " << t.control;
-    // The indicator stands centred on the current slide's height.
-    EXPECT_EQ(l.Top[pvBuildManualImage] + 100, l.Top[pvCurSlideImage] + 432 / 2) << h;
+    for (int i = 0; i < kPresenterViewControls; ++i) EXPECT_EQ(l.Top[i], full.Top[i]) << h << " control " << i;
   }
 }
 
-TEST(PresenterViewLayout, BelowFullHeightEverythingButTheNotesPanelMovesUpFromTheDesign) {
+// Below the full height everything moves up by the shortfall but the notes panel, the notes
+// label and the background, and the notes label is shortened by it. The build labels and the
+// indicator leave the slide's centre for their design places, 104 pixels higher.
+TEST(PresenterViewLayout, BelowFullHeightEverythingButTheNotesPanelMovesUp) {
+  const TPresenterViewLayout full = PresenterViewLayout(924);
   struct {
     int available, shift, notesHeight;
   } cases[] = {{923, 1, 328}, {800, 124, 205}, {668, 256, 73}, {500, 424, 0}};
@@ -95,12 +84,9 @@ TEST(PresenterViewLayout, BelowFullHeightEverythingButTheNotesPanelMovesUpFromTh
     TPresenterViewLayout l = PresenterViewLayout(c.available);
     EXPECT_EQ(l.NotesLabelHeight, c.notesHeight) << c.available;
     for (int i = 0; i < kPresenterViewControls; ++i) {
-      int expected = kPresenterViewDesign[i].Top - (StaysBelowFullHeight(i) ? 0 : c.shift);
-      EXPECT_EQ(l.Top[i], expected) << c.available << " control " << i;
+      bool stays = i == pvHideNotesUpImage || i == pvHideNotesDownImage || i == pvNotesLabel || i == pvBackgroundImage;
+      bool build = i == pvPrevBuildLabel || i == pvNextBuildLabel || i == pvBuildManualImage;
+      EXPECT_EQ(l.Top[i], full.Top[i] - (stays ? 0 : c.shift) - (build ? 104 : 0)) << c.available << " control " << i;
     }
   }
-  // The current slide and the bar under it stay on a 768-pixel screen's view (668 high).
-  TPresenterViewLayout small = PresenterViewLayout(668);
-  EXPECT_EQ(small.Top[pvSlideCountLabel] + kPresenterViewDesign[pvSlideCountLabel].Height, 680);
-  EXPECT_EQ(small.Top[pvCurSlideImage], 192);
 }
