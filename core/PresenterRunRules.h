@@ -35,7 +35,6 @@ bool IsPresentationOfTheRun(const TPresentationNames* openBefore, const std::str
 struct TWaitPlan {
   bool Process = false;
   bool ExitEvent = false;
-  bool Empty() const { return !Process && !ExitEvent; }
 };
 TWaitPlan PlanWait(bool processOpen, bool exitEventMade, bool flagAfterLaunch);
 

@@ -49,8 +49,6 @@ class TMainForm : public TForm {
   void FileBrowserFrameCancelButtonClick();
   void FileBrowserFrameOKButtonClick();
 
-  TSlideShowFrame* CurrentFrame() const { return FCurrentFrame; }
-  const std::vector<TSlideShowFrame*>& Frames() const { return FFrames; }
   int WorkLeft() const { return FWorkLeft; }
   int WorkTop() const { return FWorkTop; }
   int WorkWidth() const { return FWorkWidth; }

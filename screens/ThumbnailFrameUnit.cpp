@@ -61,7 +61,6 @@ TThumbnailFrame::TThumbnailFrame(TTilePictures& pictures)
 }
 
 void TThumbnailFrame::ShowState(int state) {
-  state_ = state;
   ThumbnailFrameImage.SetPicture(FFramePictures.Frame(state, FTileSize));
 }
 

@@ -53,10 +53,7 @@ class TThumbnailFrame : public TFrame {
   void SetThumbnail(const TPicture& picture);
 
   bool Filled() const { return static_cast<bool>(ThumbnailImage.Picture()); }
-  bool ManageMode() const { return FManageMode; }
   uint8_t TileSize() const { return FTileSize; }
-  // The TTileFrameState the tile shows now.
-  int FrameState() const { return state_; }
 
  private:
   void UpdateFramePicture();
@@ -67,5 +64,4 @@ class TThumbnailFrame : public TFrame {
   TTilePictures& FFramePictures;
   uint8_t FTileSize = 0;
   bool FManageMode = false;
-  int state_ = tsLaunchEmpty;
 };

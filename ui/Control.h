@@ -36,14 +36,11 @@ class TControl {
   // Placing a control by program also takes its anchor distances anew.
   void SetBounds(int left, int top, int width, int height);
   void SetBounds(const TBounds& b) { SetBounds(b.Left, b.Top, b.Width, b.Height); }
-  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
-  TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
   TAnchors Anchors() const { return rule_.Anchors; }
   void SetAnchors(TAnchors anchors);

@@ -15,12 +15,6 @@ DWORD StyleFor(TBorderStyle border, bool systemMenu) {
 
 DWORD ExStyleFor(TBorderStyle border) { return border == TBorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0; }
 
-// Counts a modal call of a form for as long as it runs.
-struct TModalCount {
-  int& depth;
-  explicit TModalCount(int& d) : depth(d) { ++depth; }
-  ~TModalCount() { --depth; }
-};
 }  // namespace
 
 TForm::TForm(TBorderStyle border, bool systemMenu, TForm* owner)
@@ -66,7 +60,6 @@ void TForm::SetDefaultButton(TButton* button) {
 }
 
 int TForm::ShowModal() {
-  TModalCount count(modalDepth_);
   HWND owner = GetWindow(Handle(), GW_OWNER);
   bool reenable = owner && IsWindowEnabled(owner);
   if (reenable) EnableWindow(owner, FALSE);
@@ -105,7 +98,6 @@ bool TForm::DialogKey(const MSG& msg) {
 }
 
 int TForm::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
-  TModalCount count(modalDepth_);
   UINT saved = std::exchange(boxFlags_, flags);
   int answer = MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
   boxFlags_ = saved;

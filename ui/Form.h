@@ -49,8 +49,6 @@ class TForm : public TWinControl {
 
   // A message box owned by this form; returns the button pressed (IDYES, IDNO, ...).
   int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
-  // True while a modal form or message box of this form's own is open.
-  bool ModalOpen() const { return modalDepth_ > 0; }
   // Ends every modal form and message box this form has open, as their cancel would (No for a
   // Yes/No box). They return once their callers' loops see it.
   void EndOwnedModals();
@@ -73,7 +71,6 @@ class TForm : public TWinControl {
   DWORD exStyle_;
   int modalResult_ = 0;
   bool inModal_ = false;
-  int modalDepth_ = 0;
   UINT boxFlags_ = 0;
   TButton* defaultButton_ = nullptr;
   TButton* cancelButton_ = nullptr;

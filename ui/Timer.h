@@ -17,7 +17,6 @@ class TTimer {
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  UINT Interval() const { return interval_; }
   void SetInterval(UINT ms);
 
   std::function<void(TTimer&)> OnTimer;
