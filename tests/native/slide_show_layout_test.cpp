@@ -50,6 +50,8 @@ TEST(PresenterViewLayout, FullHeightFrom924Up) {
   EXPECT_EQ(full.NotesLabelHeight, 329);
   // Each top with the controls that stand there.
   const std::pair<int, std::vector<int>> tops[] = {
+      {19, {pvHideNotesUpImage, pvHideNotesDownImage}},
+      {88, {pvNotesLabel}},
       {448, {pvCurSlideImage}},
       {432, {pvCurSlidePanelImage, pvBuildStepLabel}},
       {576, {pvPrevSlideImage, pvNextSlideImage}},
