@@ -29,14 +29,14 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB win_tests CONFIGURE_DEPENDS tests/win/*.cpp)
-# The mailbox readers are linked in as well, so that a test can post and read one mailbox.
-add_executable(ruvo_win_tests ${win_tests} tests/doubles/AddIn.cpp server/MailboxExports.cpp)
+# The shared export families are linked in as well, so that a test can post and read one mailbox
+# and look inside the progress forms the exports make.
+add_executable(ruvo_win_tests ${win_tests} tests/doubles/AddIn.cpp)
 target_include_directories(ruvo_win_tests PRIVATE tests/doubles tests/win server)
-target_link_libraries(ruvo_win_tests PRIVATE ruvo_screens gtest gtest_main)
+target_link_libraries(ruvo_win_tests PRIVATE ruvo_shared_exports ruvo_screens gtest gtest_main)
 target_link_options(ruvo_win_tests PRIVATE ${RUVO_STATIC})
-# The library's start and end steps with its artwork, so a test can run them in its own process,
-# and the progress exports, so a test can look inside the forms they make.
-target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/ProgressExports.cpp server/PresenterExports.cpp
+# The library's start and end steps with its artwork, so a test can run them in its own process.
+target_sources(ruvo_win_tests PRIVATE server/Ruvo_Server.cpp server/PresenterExports.cpp
   tests/win/ruvo_win_tests.rc)
 target_include_directories(ruvo_win_tests PRIVATE resources)
 add_dependencies(ruvo_win_tests Ruvo_Server Ruvo_Presenter)
@@ -82,7 +82,7 @@ add_dependencies(ruvo_win_tests fake_slide_show)
 # phase with the unit's own code, and their floors.
 add_executable(bench_export tests/bench/bench_export.cpp tests/doubles/AddIn.cpp tests/doubles/FakePowerPoint.cpp
   server/export/ExportPPTToModuleComponentsUnit.cpp)
-target_include_directories(bench_export PRIVATE tests/doubles server/export)
+target_include_directories(bench_export PRIVATE tests/doubles server server/export)
 target_link_libraries(bench_export PRIVATE ruvo_screens)
 target_link_options(bench_export PRIVATE ${RUVO_STATIC})
 add_dependencies(bench_export Ruvo_Server)

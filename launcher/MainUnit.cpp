@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "ExportGuard.h"
 #include "FileStream.h"
 #include "KernelHandle.h"
 #include "LaunchCommandLine.h"
@@ -11,13 +12,12 @@
 #include "PathRules.h"
 #include "PowerPointCalls.h"
 #include "PresenterRunRules.h"
+#include "ProductNames.h"
 #include "RuvoError.h"
 #include "ServerImport.h"
 #include "SplashUnit.h"
 #include "UtilsUnit.h"
 #include "VersionText.h"
-
-using launcher::TMainForm;
 
 namespace {
 
@@ -33,11 +33,6 @@ const char kStarting[] = "Status: Starting Microsoft Office PowerPoint...";
 // until then.
 std::unique_ptr<TForm> gApplicationWindow;
 std::unique_ptr<TSplashForm> gSplash;
-const char kApplicationTitle[] = "Ruvo Presenter";
-
-void ShowError(const std::string& text) {
-  MessageBoxA(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
-}
 
 bool FileExists(const std::string& name) {
   DWORD attributes = GetFileAttributesA(name.c_str());
@@ -75,7 +70,7 @@ bool ReadPresentationPath(const std::string& moduleFileName, std::string& stored
                       : nullptr;
   if (!file) {
     DestroyDesignerModule(module);
-    ShowError(Format("The module %s cannot be opened.", moduleFileName.c_str()));
+    ReportFailure(Format("The module %s cannot be opened.", moduleFileName.c_str()));
     return false;
   }
   // A failed read reports itself and leaves the record as it was, naming no presentation.
@@ -87,12 +82,12 @@ bool ReadPresentationPath(const std::string& moduleFileName, std::string& stored
   std::unique_ptr<char[]> buffer(new char[size + 1]);
   buffer[0] = '\0';
   int32_t length = 0;
-  GetDesignerModuleParams(module, 1, buffer.get(), &length, nullptr, nullptr);
+  GetDesignerModuleParams(module, kModulePresentationFileName, buffer.get(), &length, nullptr, nullptr);
   stored = buffer.get();
   CloseDesignerModuleFile(file);
   DestroyDesignerModule(module);
   if (stored.empty()) {
-    ShowError(Format("The module %s names no presentation.", moduleFileName.c_str()));
+    ReportFailure(Format("The module %s names no presentation.", moduleFileName.c_str()));
     return false;
   }
   return true;
@@ -100,7 +95,7 @@ bool ReadPresentationPath(const std::string& moduleFileName, std::string& stored
 
 }  // namespace
 
-TMainForm::TMainForm() : TForm(TBorderStyle::SingleFixed, true) {
+launcher::TMainForm::TMainForm() : TForm(TBorderStyle::SingleFixed, true) {
   SetCaption("Ruvo");
   SetClientSize(108, 48);
   SetColor(clBtnFace);
@@ -113,7 +108,7 @@ TMainForm::TMainForm() : TForm(TBorderStyle::SingleFixed, true) {
   };
 }
 
-void TMainForm::FormCreate(const std::string& commandLine) {
+void launcher::TMainForm::FormCreate(const std::string& commandLine) {
   std::vector<std::string> args = SplitCommandLine(commandLine);
   if (!args.empty()) args.erase(args.begin());  // the program's own name
   TLaunchRequest request = ParseLaunchCommandLine(args);
@@ -134,22 +129,22 @@ void TMainForm::FormCreate(const std::string& commandLine) {
         LaunchDesignerModule(full);
     }
   } catch (const std::bad_alloc&) {
-    ShowError("Out of memory.");
+    ReportFailure("Out of memory.");
   } catch (const std::exception& e) {
-    ShowError(e.what());
+    ReportFailure(e.what());
   }
   PostQuitMessage(0);
 }
 
 void LaunchPresenter(const std::string& FileName) {
   gApplicationWindow = std::make_unique<TForm>(TBorderStyle::None, false);
-  gApplicationWindow->SetCaption(kApplicationTitle);
+  gApplicationWindow->SetCaption(kProductCaption);
   gApplicationWindow->SetBounds(0, 0, 0, 0);
   gApplicationWindow->Show();
   gSplash = std::make_unique<TSplashForm>(gApplicationWindow.get());
   gSplash->ShowSplash();
   if (MonitorCount() < 2) {
-    ShowError(kTwoMonitors);
+    ReportFailure(kTwoMonitors);
     return;
   }
   bool started = false;
@@ -157,7 +152,7 @@ void LaunchPresenter(const std::string& FileName) {
   gSplash->WaitUntilHidden();
   gApplicationWindow->Hide();
   if (!app) {
-    ShowError(kNoPowerPoint);
+    ReportFailure(kNoPowerPoint);
     return;
   }
 
@@ -166,12 +161,12 @@ void LaunchPresenter(const std::string& FileName) {
   VARIANT_BOOL flag = started ? VARIANT_TRUE : VARIANT_FALSE;
   try {
     if (!IsSupportedPowerPointVersion(PowerPointVersion(app.Get()))) {
-      ShowError(kOldPowerPoint);
+      ReportFailure(kOldPowerPoint);
       EndPowerPoint(TidyUpAfter(TRunEnd::LaunchFailed, started).EndPowerPoint, app.Get(), nullptr);
       return;
     }
     if (started) {
-      exitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, "RuvoPresenterExit"));
+      exitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, kExitEventName));
       // One left set by an earlier run would end the wait at once.
       if (exitEvent) ResetEvent(exitEvent.Get());
     } else {
@@ -186,7 +181,7 @@ void LaunchPresenter(const std::string& FileName) {
           Format("PowerPoint's process (id %d) cannot be opened. %s", id, SysErrorMessage(GetLastError()).c_str()));
     RunLaunchPresenter(app.Get(), FileName, flag);
   } catch (const std::exception& e) {
-    ShowError(e.what());
+    ReportFailure(e.what());
     EndPowerPoint(TidyUpAfter(TRunEnd::LaunchFailed, started).EndPowerPoint, app.Get(), nullptr);
     return;
   }
@@ -200,14 +195,14 @@ void LaunchPresenter(const std::string& FileName) {
                 : handles[size_t(got)] == process.Get() ? TRunEnd::PowerPointEnded
                                                         : TRunEnd::ExitEventSet;
   if (end == TRunEnd::WaitFailed)
-    ShowError(Format("Waiting for the end of the presenter failed. %s", SysErrorMessage(GetLastError()).c_str()));
+    ReportFailure(Format("Waiting for the end of the presenter failed. %s", SysErrorMessage(GetLastError()).c_str()));
 
   TTidyUp tidyUp = TidyUpAfter(end, started);
   if (tidyUp.ClosePresentations) {
     try {
       CloseNewPresentations(app.Get(), openBefore.get());
     } catch (const std::exception& e) {
-      ShowError(e.what());
+      ReportFailure(e.what());
     }
   }
   EndPowerPoint(tidyUp.EndPowerPoint, app.Get(), process.Get());
@@ -218,24 +213,24 @@ void LaunchDesignerModule(const std::string& ModuleFileName) {
   std::string stored;
   if (!ReadPresentationPath(ModuleFileName, stored)) return;
   if (MonitorCount() < 2) {
-    ShowError(kTwoMonitors);
+    ReportFailure(kTwoMonitors);
     return;
   }
   // An exported module stores the presentation's bare file name, next to the module.
   if (!FileExists(ResolveRelativePath(ModuleFileName, stored))) {
-    ShowError(Format("Presentation %s not found.", stored.c_str()));
+    ReportFailure(Format("Presentation %s not found.", stored.c_str()));
     return;
   }
   bool started = false;
   TDispatch app = AttachOrCreate(started, nullptr);
   if (!app) {
-    ShowError(kNoPowerPoint);
+    ReportFailure(kNoPowerPoint);
     return;
   }
   try {
     RunLaunchDesignerModule(app.Get(), ModuleFileName);
   } catch (const std::exception& e) {
-    ShowError(e.what());
+    ReportFailure(e.what());
     EndPowerPoint(TidyUpAfter(TRunEnd::LaunchFailed, started).EndPowerPoint, app.Get(), nullptr);
   }
 }

@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include "CommandMailbox.h"
+#include "ExportGuard.h"
 #include "InitUnit.h"
 #include "LayoutTables.h"
 #include "MainUnit.h"
@@ -28,11 +29,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       DispatchMessageW(&msg);
     }
   } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), "Ruvo Presenter", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ReportFailure(e.what(), TFailureBox::Plain);
     exitCode = 1;
   } catch (...) {
-    MessageBoxA(nullptr, "An unexpected failure ended the program.", "Ruvo Presenter",
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ReportFailure("An unexpected failure ended the program.", TFailureBox::Plain);
     exitCode = 1;
   }
   OleUninitialize();

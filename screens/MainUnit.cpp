@@ -8,18 +8,18 @@
 #include "FormPictures.h"
 #include "LayoutTables.h"
 #include "MainWindowRules.h"
+#include "ProductNames.h"
 #include "UtilsUnit.h"
 
 namespace {
 const char kExitQuestion[] = "Are you sure you want to exit out of Ruvo Presenter?";
-const char kCaption[] = "Ruvo Presenter";
 }  // namespace
 
 TMainForm::TMainForm()
     : TForm(TBorderStyle::None, false),
       FFileBrowserFrame(Add<TFileBrowserFrame>()),
       SelectorFrame(Add<TSelectorFrame>()) {
-  SetCaption(kCaption);
+  SetCaption(kProductCaption);
   SetColor(RGB(0, 0, 0));
   SetFont(kFormFont);
   KeyPreview = true;
@@ -60,7 +60,7 @@ TMainForm::TMainForm()
   PlaceScreen(FFileBrowserFrame);
   // Last, so that a window that failed to be made never leaves auto-run off or the event open.
   FSavedAutoRun.Disable();
-  FExitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, "RuvoPresenterExit"));
+  FExitEvent = TKernelHandle(CreateEventA(nullptr, TRUE, FALSE, kExitEventName));
 }
 
 TMainForm::~TMainForm() {
@@ -214,7 +214,7 @@ void TMainForm::SelectorFrameExitImageClick() {
     about.ShowModal();
     return;
   }
-  if (ShowMessageBox(kExitQuestion, kCaption, MB_YESNO | MB_ICONWARNING) == IDYES && !shutDown_)
+  if (ShowMessageBox(kExitQuestion, kProductCaption, MB_YESNO | MB_ICONWARNING) == IDYES && !shutDown_)
     SetCommand(std::string(), cmdExitPresenter);
 }
 

@@ -5,6 +5,7 @@
 #include "FormPictures.h"
 #include "KernelHandle.h"
 #include "PngResource.h"
+#include "ProductNames.h"
 #include "SlideShowRules.h"
 
 namespace {
@@ -20,7 +21,7 @@ void Panel(TImage& image, int32_t id, bool visible) {
 const TFontSpec kBuildFont{"Arial", -19, true, RGB(192, 192, 192)};
 }  // namespace
 
-void PresenterFrameUnitStart() { gMutex = TKernelHandle(CreateMutexA(nullptr, FALSE, "RuvoPresenter")); }
+void PresenterFrameUnitStart() { gMutex = TKernelHandle(CreateMutexA(nullptr, FALSE, kRunningMutexName)); }
 
 void PresenterFrameUnitEnd() { gMutex.Reset(); }
 

@@ -6,6 +6,7 @@
 #include "ExportGuard.h"
 #include "ExportStrings.h"
 #include "ProfileIniFile.h"
+#include "RuvoServerExports.h"
 
 namespace {
 TDesignerPresentation* Slot(TDesigner* designer, int32_t index) {
@@ -14,69 +15,88 @@ TDesignerPresentation* Slot(TDesigner* designer, int32_t index) {
 }
 }  // namespace
 
-RUVO_EXPORT(TDesigner*) CreateDesigner() {
-  RUVO_GUARDED(nullptr, return std::make_unique<TDesigner>().release();)
+RUVO_EXPORT(TDesigner*) CreateDesigner() noexcept {
+  try {
+    return std::make_unique<TDesigner>().release();
+  }
+  RUVO_CATCH(nullptr)
 }
 
-RUVO_EXPORT(void) DestroyDesigner(TDesigner* designer) {
-  RUVO_GUARDED(, delete designer;)
+RUVO_EXPORT(void) DestroyDesigner(TDesigner* designer) noexcept {
+  try {
+    delete designer;
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) SetDesignerParams(TDesigner* designer, int32_t index, const char* presentationFileName,
-                                    const char* moduleFileName, const char* slideShowName, int32_t thumbnailSlide) {
-  RUVO_GUARDED(, {
+RUVO_EXPORT(void)
+SetDesignerParams(TDesigner* designer, int32_t index, const char* presentationFileName, const char* moduleFileName,
+                  const char* slideShowName, int32_t thumbnailSlide) noexcept {
+  try {
     TDesignerPresentation* slot = Slot(designer, index);
     if (slot)
       *slot = {StringIn(presentationFileName), StringIn(moduleFileName), StringIn(slideShowName), thumbnailSlide};
-  })
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) GetDesignerParams(TDesigner* designer, int32_t index, int32_t flags, char* presentationBuffer,
-                                    char* moduleBuffer, char* slideShowBuffer, int32_t* presentationLength,
-                                    int32_t* moduleLength, int32_t* slideShowLength, int32_t* thumbnailSlide) {
-  RUVO_GUARDED(, {
+RUVO_EXPORT(void)
+GetDesignerParams(TDesigner* designer, int32_t index, int32_t flags, char* presentationBuffer, char* moduleBuffer,
+                  char* slideShowBuffer, int32_t* presentationLength, int32_t* moduleLength, int32_t* slideShowLength,
+                  int32_t* thumbnailSlide) noexcept {
+  try {
     const TDesignerPresentation* slot = Slot(designer, index);
     if (!slot) return;
-    if (flags & 1) {
+    if (flags & kDesignerPresentationFileName) {
       int32_t n = StringOut(slot->PresentationFileName, presentationBuffer);
       if (presentationLength) *presentationLength = n;
     }
-    if (flags & 2) {
+    if (flags & kDesignerModuleFileName) {
       int32_t n = StringOut(slot->ModuleFileName, moduleBuffer);
       if (moduleLength) *moduleLength = n;
     }
-    if (flags & 4) {
+    if (flags & kDesignerSlideShowName) {
       int32_t n = StringOut(slot->SlideShowName, slideShowBuffer);
       if (slideShowLength) *slideShowLength = n;
     }
-    if ((flags & 8) && thumbnailSlide) *thumbnailSlide = slot->ThumbnailSlide;
-  })
+    if ((flags & kDesignerThumbnailSlide) && thumbnailSlide) *thumbnailSlide = slot->ThumbnailSlide;
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(TCustomIniFile*) CreateDesignerFile(const char* fileName) {
-  RUVO_GUARDED(nullptr, return std::make_unique<TProfileIniFile>(StringIn(fileName)).release();)
+RUVO_EXPORT(TCustomIniFile*) CreateDesignerFile(const char* fileName) noexcept {
+  try {
+    return std::make_unique<TProfileIniFile>(StringIn(fileName)).release();
+  }
+  RUVO_CATCH(nullptr)
 }
 
-RUVO_EXPORT(TCustomIniFile*) OpenDesignerFile(const char* fileName) {
-  RUVO_GUARDED(nullptr, return std::make_unique<TProfileIniFile>(StringIn(fileName)).release();)
+RUVO_EXPORT(TCustomIniFile*) OpenDesignerFile(const char* fileName) noexcept {
+  try {
+    return std::make_unique<TProfileIniFile>(StringIn(fileName)).release();
+  }
+  RUVO_CATCH(nullptr)
 }
 
-RUVO_EXPORT(void) CloseDesignerFile(TCustomIniFile* designerFile) {
-  RUVO_GUARDED(, {
+RUVO_EXPORT(void) CloseDesignerFile(TCustomIniFile* designerFile) noexcept {
+  try {
     std::unique_ptr<TCustomIniFile> owned(designerFile);
     if (owned) owned->UpdateFile();
-  })
+  }
+  RUVO_CATCH()
 }
 
 // A key that cannot be written is reported as "Unable to write to <file>"; keys before it stay.
-RUVO_EXPORT(void) WriteDesignerToFile(TDesigner* designer, TCustomIniFile* designerFile) {
-  RUVO_GUARDED(, {
+RUVO_EXPORT(void) WriteDesignerToFile(TDesigner* designer, TCustomIniFile* designerFile) noexcept {
+  try {
     if (designer && designerFile) WriteDesignerToIni(*designerFile, *designer);
-  })
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) ReadDesignerFromFile(TDesigner* designer, TCustomIniFile* designerFile) {
-  RUVO_GUARDED(, {
+RUVO_EXPORT(void) ReadDesignerFromFile(TDesigner* designer, TCustomIniFile* designerFile) noexcept {
+  try {
     if (designer && designerFile) ReadDesignerFromIni(*designerFile, *designer);
-  })
+  }
+  RUVO_CATCH()
 }

@@ -4,6 +4,7 @@
 #include "ExportGuard.h"
 #include "ExportStrings.h"
 #include "ProgressStatusUnit.h"
+#include "RuvoServerExports.h"
 
 namespace {
 TProgressForm* Live(TProgressForm* form) { return IsExportedProgressForm(form) ? form : nullptr; }
@@ -24,31 +25,73 @@ void SetGlobalText(const char* text) {
 }
 }  // namespace
 
-RUVO_EXPORT(TProgressForm*) CreateProgressObject() { RUVO_GUARDED(nullptr, return &NewExportedProgressForm();) }
-
-RUVO_EXPORT(void) DestroyProgressObject(TProgressForm* form) { RUVO_GUARDED(, FreeExportedProgressForm(form);) }
-
-RUVO_EXPORT(void) SetProgressObjectText(TProgressForm* form, const char* text) {
-  RUVO_GUARDED(, if (TProgressForm* f = Live(form)) f->SetText(text);)
+RUVO_EXPORT(TProgressForm*) CreateProgressObject() noexcept {
+  try {
+    return &NewExportedProgressForm();
+  }
+  RUVO_CATCH(nullptr)
 }
 
-RUVO_EXPORT(void) ShowProgressObject(TProgressForm* form) {
-  RUVO_GUARDED(, if (TProgressForm* f = Live(form)) f->Show();)
+RUVO_EXPORT(void) DestroyProgressObject(TProgressForm* form) noexcept {
+  try {
+    FreeExportedProgressForm(form);
+  }
+  RUVO_CATCH()
+}
+
+RUVO_EXPORT(void) SetProgressObjectText(TProgressForm* form, const char* text) noexcept {
+  try {
+    if (TProgressForm* f = Live(form)) f->SetText(text);
+  }
+  RUVO_CATCH()
+}
+
+RUVO_EXPORT(void) ShowProgressObject(TProgressForm* form) noexcept {
+  try {
+    if (TProgressForm* f = Live(form)) f->Show();
+  }
+  RUVO_CATCH()
 }
 
 // An earlier global window is not freed here; it stays as it is until the library ends.
-RUVO_EXPORT(void) CreateProgressForm() { RUVO_GUARDED(, SetGlobalProgressForm(&NewExportedProgressForm());) }
-
-RUVO_EXPORT(void) DestroyProgressForm() { RUVO_GUARDED(, FreeExportedProgressForm(GlobalProgressForm());) }
-
-RUVO_EXPORT(void) ShowProgressForm() { RUVO_GUARDED(, if (TProgressForm* f = GlobalProgressForm()) f->Show();) }
-
-RUVO_EXPORT(void) SetProgressParams(int32_t position, int32_t min, int32_t max, const char* text) {
-  RUVO_GUARDED(, SetGlobalParams(position, min, max, text);)
+RUVO_EXPORT(void) CreateProgressForm() noexcept {
+  try {
+    SetGlobalProgressForm(&NewExportedProgressForm());
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) SetProgressStatus(int32_t position) {
-  RUVO_GUARDED(, if (TProgressForm* f = GlobalProgressForm()) f->SetPosition(position);)
+RUVO_EXPORT(void) DestroyProgressForm() noexcept {
+  try {
+    FreeExportedProgressForm(GlobalProgressForm());
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) SetProgressText(const char* text) { RUVO_GUARDED(, SetGlobalText(text);) }
+RUVO_EXPORT(void) ShowProgressForm() noexcept {
+  try {
+    if (TProgressForm* f = GlobalProgressForm()) f->Show();
+  }
+  RUVO_CATCH()
+}
+
+RUVO_EXPORT(void) SetProgressParams(int32_t position, int32_t min, int32_t max, const char* text) noexcept {
+  try {
+    SetGlobalParams(position, min, max, text);
+  }
+  RUVO_CATCH()
+}
+
+RUVO_EXPORT(void) SetProgressStatus(int32_t position) noexcept {
+  try {
+    if (TProgressForm* f = GlobalProgressForm()) f->SetPosition(position);
+  }
+  RUVO_CATCH()
+}
+
+RUVO_EXPORT(void) SetProgressText(const char* text) noexcept {
+  try {
+    SetGlobalText(text);
+  }
+  RUVO_CATCH()
+}

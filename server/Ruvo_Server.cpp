@@ -62,7 +62,7 @@ void ServerEnd() {
   gStarted = false;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) noexcept {
   try {
     switch (reason) {
       case DLL_PROCESS_ATTACH:

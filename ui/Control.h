@@ -142,7 +142,7 @@ class TWinControl : public TControl {
   std::function<void(TWinControl&)> OnResize;
 
   // The window procedure of every toolkit window: binds the object at WM_NCCREATE, then forwards.
-  static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
  protected:
   TWinControl() = default;

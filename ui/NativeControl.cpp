@@ -26,7 +26,7 @@ void TNativeControl::Attached() {
   Created();
 }
 
-LRESULT CALLBACK TNativeControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TNativeControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   auto* self = reinterpret_cast<TNativeControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   WNDPROC old = self ? self->oldProc_ : &DefWindowProcA;
   if (msg == WM_KEYDOWN || msg == WM_KEYUP) {

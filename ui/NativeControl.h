@@ -34,7 +34,7 @@ class TNativeControl : public TControl {
 
  private:
   friend class TWinControl;
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
   HWND handle_ = nullptr;
   WNDPROC oldProc_ = nullptr;
   std::string caption_;

@@ -8,7 +8,7 @@
 #include "NativeControl.h"
 #include "Timer.h"
 
-LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   TDispatchScope scope;
   // A paint or a timer tick that fails leaves its place as it was: a message box there would
   // come back with every paint or tick.
@@ -20,7 +20,10 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam
       return 0;
     }
   }
-  RUVO_GUARDED(0, return Dispatch(window, msg, wParam, lParam);)
+  try {
+    return Dispatch(window, msg, wParam, lParam);
+  }
+  RUVO_CATCH(0)
 }
 
 LRESULT TWinControl::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

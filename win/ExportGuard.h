@@ -1,26 +1,24 @@
-// Every export, window procedure and callback runs its body through RUVO_GUARDED: an exception
-// must never unwind into PowerPoint's or VBA's frames, which would end PowerPoint.
+// Every export, window procedure and callback runs its body in a try block that RUVO_CATCH ends:
+// an exception must never unwind into PowerPoint's or VBA's frames, which would end PowerPoint.
 #pragma once
 
-#include <exception>
-#include <new>
+#include <string>
 
-#include "RuvoError.h"
+// Whether a failure box forces itself in front of the other programs' windows.
+enum class TFailureBox { Foreground, Plain };
 
-// Shows the failure in a task-modal message box captioned "Ruvo Presenter".
-void ReportFailure(const char* text) noexcept;
+// Shows the failure in a task-modal error box captioned "Ruvo Presenter".
+void ReportFailure(const char* text, TFailureBox box = TFailureBox::Foreground) noexcept;
+inline void ReportFailure(const std::string& text, TFailureBox box = TFailureBox::Foreground) noexcept {
+  ReportFailure(text.c_str(), box);
+}
 
-#define RUVO_EXPORT(type) extern "C" type __stdcall
+// Reports the exception being handled; only for a catch block.
+void ReportCurrentFailure() noexcept;
 
-// Runs body; on any exception reports it and returns fallback.
-#define RUVO_GUARDED(fallback, ...)                               \
-  try {                                                           \
-    __VA_ARGS__                                                   \
-  } catch (const std::bad_alloc&) {                               \
-    ReportFailure("Out of memory.");                              \
-  } catch (const std::exception& e) {                             \
-    ReportFailure(e.what());                                      \
-  } catch (...) {                                                 \
-    ReportFailure("An unexpected failure ended the operation.");  \
-  }                                                               \
-  return fallback;
+// Ends a try block: any exception is reported and the function returns fallback (nothing for void).
+#define RUVO_CATCH(fallback) \
+  catch (...) {              \
+    ReportCurrentFailure();  \
+    return fallback;         \
+  }

@@ -14,11 +14,12 @@ std::string WithBackslash(std::string path) {
   return path;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-  RUVO_GUARDED(FALSE, {
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) noexcept {
+  try {
     reinterpret_cast<std::vector<HMONITOR>*>(list)->push_back(monitor);
     return TRUE;
-  })
+  }
+  RUVO_CATCH(FALSE)
 }
 
 std::vector<HMONITOR> Monitors() {

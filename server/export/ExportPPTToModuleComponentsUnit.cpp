@@ -15,6 +15,8 @@
 #include "PathRules.h"
 #include "ProgressStatusUnit.h"
 #include "ProgressThrottle.h"
+#include "RuvoError.h"
+#include "RuvoServerExports.h"
 #include "StreamCopy.h"
 #include "UtilsUnit.h"
 
@@ -294,9 +296,13 @@ void ExportPPTToModuleComponentsUnitEnd() {
 }
 
 bool ExportHelper(IDispatch* presentation, const std::string& tempModule, const std::string& tempCopy,
-                  IProgressStatus* progress) {
+                  IProgressStatus* progress) noexcept {
   // A failure is shown while the exporting window is still up.
-  RUVO_GUARDED(false, WriteModules(presentation, tempModule, tempCopy, progress); return true;)
+  try {
+    WriteModules(presentation, tempModule, tempCopy, progress);
+    return true;
+  }
+  RUVO_CATCH(false)
 }
 
 std::string ExportSlidePicture(IDispatch* slide) {
@@ -332,6 +338,10 @@ bool CopyWithProgress(const std::string& source, const std::string& dest, IProgr
   return complete;
 }
 
-RUVO_EXPORT(int32_t) PresenterExportPresToModules(VARIANT Presentation, const char* PptFileName, char* OutFileName) {
-  RUVO_GUARDED(0, return ExportPresToModules(Presentation, PptFileName, OutFileName);)
+RUVO_EXPORT(int32_t)
+PresenterExportPresToModules(VARIANT Presentation, const char* PptFileName, char* OutFileName) noexcept {
+  try {
+    return ExportPresToModules(Presentation, PptFileName, OutFileName);
+  }
+  RUVO_CATCH(0)
 }

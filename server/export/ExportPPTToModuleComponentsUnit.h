@@ -19,7 +19,7 @@ void ExportPPTToModuleComponentsUnitEnd();
 // Writes the temporary module and the temporary copy. A failure is shown in a message box; the
 // module files it created and the slide picture are then removed and the result is false.
 bool ExportHelper(IDispatch* presentation, const std::string& tempModule, const std::string& tempCopy,
-                  IProgressStatus* progress);
+                  IProgressStatus* progress) noexcept;
 
 // Has PowerPoint export the slide as a PNG under a new slide-picture name in the temporary folder
 // (never the name of a file already there) and returns that name. Raises, with no file left

@@ -6,6 +6,7 @@
 #include "ExportGuard.h"
 #include "ExportStrings.h"
 #include "PathRules.h"
+#include "RuvoServerExports.h"
 #include "SlideShowCaption.h"
 
 namespace {
@@ -55,8 +56,8 @@ TWindowRec* FindWindowRec(HWND wnd) {
   return it != gList->end() ? &*it : nullptr;
 }
 
-BOOL CALLBACK EnumSlideShowWindow(HWND wnd, LPARAM param) {
-  RUVO_GUARDED(FALSE, {
+BOOL CALLBACK EnumSlideShowWindow(HWND wnd, LPARAM param) noexcept {
+  try {
     if (GetWindowClass(wnd) != kSlideShowWindowClass) return TRUE;
     DWORD process = 0;
     GetWindowThreadProcessId(wnd, &process);
@@ -67,7 +68,8 @@ BOOL CALLBACK EnumSlideShowWindow(HWND wnd, LPARAM param) {
     EnableWindow(wnd, FALSE);
     AddWindowRec(wnd, 0, prefix);
     return FALSE;
-  })
+  }
+  RUVO_CATCH(FALSE)
 }
 
 void SlideShowStarted(const std::string& fullPath) {
@@ -86,8 +88,16 @@ void SlideShowTerminated(const std::string& fullPath) {
   if (it != gList->end()) RemoveWindowRec(it->Wnd);
 }
 
-RUVO_EXPORT(void) RuvoSlideShowTerminated(const char* FullPath) {
-  RUVO_GUARDED(, SlideShowTerminated(StringIn(FullPath));)
+RUVO_EXPORT(void) RuvoSlideShowTerminated(const char* FullPath) noexcept {
+  try {
+    SlideShowTerminated(StringIn(FullPath));
+  }
+  RUVO_CATCH()
 }
 
-RUVO_EXPORT(void) RuvoSlideShowStarted(const char* FullPath) { RUVO_GUARDED(, SlideShowStarted(StringIn(FullPath));) }
+RUVO_EXPORT(void) RuvoSlideShowStarted(const char* FullPath) noexcept {
+  try {
+    SlideShowStarted(StringIn(FullPath));
+  }
+  RUVO_CATCH()
+}

@@ -28,7 +28,7 @@ void SlideShowStarted(const std::string& fullPath);
 void SlideShowTerminated(const std::string& fullPath);
 
 // Window-enumeration callback; param is the presentation's file name as zero-terminated text.
-BOOL CALLBACK EnumSlideShowWindow(HWND wnd, LPARAM param);
+BOOL CALLBACK EnumSlideShowWindow(HWND wnd, LPARAM param) noexcept;
 std::string GetWindowClass(HWND wnd);
 void AddWindowRec(HWND wnd, int32_t value, const std::string& caption);
 void RemoveWindowRec(HWND wnd);
