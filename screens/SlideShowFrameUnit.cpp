@@ -1,7 +1,5 @@
 #include "SlideShowFrameUnit.h"
 
-#include <chrono>
-
 #include "AllSlidesLayout.h"
 #include "AllSlidesPaging.h"
 #include "ArtworkIds.h"
@@ -9,16 +7,12 @@
 #include "FaceHolder.h"
 #include "FormPictures.h"
 #include "ModuleFormat.h"
+#include "MonotonicClock.h"
 #include "PngResource.h"
 #include "SlideShowLayout.h"
 #include "SlideShowRules.h"
 
 namespace {
-int64_t MonotonicMs() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 const TFontSpec kTimeFont{"Arial", -21, true, RGB(0, 0, 0)};
 }  // namespace
 

@@ -10,11 +10,13 @@
 #include "ExportGuard.h"
 #include "ExportNames.h"
 #include "ExportStrings.h"
+#include "FileRemover.h"
+#include "FileSizes.h"
 #include "FileStream.h"
-#include "ModuleFormat.h"
+#include "ModuleFileWriter.h"
+#include "PacedProgress.h"
 #include "PathRules.h"
 #include "ProgressStatusUnit.h"
-#include "ProgressThrottle.h"
 #include "RuvoError.h"
 #include "RuvoServerExports.h"
 #include "StreamCopy.h"
@@ -33,95 +35,8 @@ bool gExporting = false;
 
 constexpr int kPictureNumbers = 1024;
 
-// Deletes a file of ours when it goes out of scope, unless kept.
-class TFileRemover {
- public:
-  TFileRemover() = default;
-  explicit TFileRemover(std::string path) : path_(std::move(path)) {}
-  ~TFileRemover() {
-    if (!path_.empty()) DeleteFileA(path_.c_str());
-  }
-  TFileRemover(TFileRemover&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
-  TFileRemover& operator=(TFileRemover&& other) noexcept {
-    std::swap(path_, other.path_);
-    return *this;
-  }
-  const std::string& Path() const { return path_; }
-  void Keep() { path_.clear(); }
-
- private:
-  std::string path_;
-};
-
 // Progress bar positions are 32-bit; slide counts near the limit saturate.
 int32_t Bar(int64_t position) { return int32_t(std::min<int64_t>(position, std::numeric_limits<int32_t>::max())); }
-
-// A slide's picture compressed once: the same block goes into both modules, which thus cost one
-// compression, not two.
-struct TSlideBlock {
-  TMemoryStream bytes;
-  int32_t size = 0;
-};
-
-TSlideBlock CompressPicture(const std::string& picture) {
-  TFileStream source(picture, TFileStream::TMode::OpenRead);
-  TSlideBlock block;
-  int32_t offset = 0, compressedSize = 0;
-  WriteSlideBlock(block.bytes, source, offset, block.size, compressedSize);
-  return block;
-}
-
-// One of the two modules: its record and its file, written header first, then the blocks, then
-// the header again over the first. The file is removed again unless kept.
-class TModuleWriter {
- public:
-  TModuleWriter(const std::string& fileName, const std::string& presentationPath, int32_t slides, int32_t shows) {
-    module_.PresentationFileName = presentationPath;
-    module_.SlideInfos.resize(size_t(slides));
-    module_.SlideShowInfos.resize(size_t(shows));
-    TSlideShowInfo& all = module_.SlideShowInfos[0];
-    all.Name = "All slides";
-    all.Indices.resize(size_t(slides));
-    all.Kind = 1;
-    file_ = std::make_unique<TFileStream>(fileName, TFileStream::TMode::CreateReadWrite);
-    created_ = TFileRemover(fileName);
-    WriteHeader();
-  }
-
-  // Appends the block and says where it lies.
-  TSlideInfo WriteSlide(const TSlideBlock& block) {
-    const std::vector<uint8_t>& bytes = block.bytes.Bytes();
-    int64_t offset = file_->Position();
-    if (offset + int64_t(bytes.size()) > std::numeric_limits<int32_t>::max())
-      throw ERuvoError(Format("The module file \"%s\" would grow beyond 2 GB.", file_->Name().c_str()));
-    file_->Write(bytes.data(), bytes.size());
-    TSlideInfo e;
-    e.Offset = int32_t(offset);
-    e.Size = block.size;
-    e.CompressedSize = int32_t(bytes.size());
-    return e;
-  }
-  void SetSlide(int32_t k, TSlideInfo e) {
-    e.SlideIndex = k;
-    module_.SlideInfos[size_t(k) - 1] = e;
-    module_.SlideShowInfos[0].Indices[size_t(k) - 1] = k;
-  }
-  void Finish() {
-    WriteHeader();
-    file_.reset();
-  }
-  void Keep() { created_.Keep(); }
-
- private:
-  void WriteHeader() {
-    file_->Seek(0);
-    WriteModuleHeader(*file_, module_);
-  }
-
-  TDesignerModule module_;
-  TFileRemover created_;  // declared before the file, so the file is closed before it is removed
-  std::unique_ptr<TFileStream> file_;
-};
 
 void ExpectSlideCount(IDispatch* slides, int32_t count) {
   int32_t now = Get(slides, "Count").AsInt32();
@@ -147,50 +62,6 @@ std::string ReserveSlidePictureName(const std::string& folder) {
   throw ERuvoError(Format("The temporary folder \"%s\" has no free name for a slide picture.", folder.c_str()));
 }
 
-// -1 when the file does not exist.
-int64_t FileSizeOf(const std::string& name) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return -1;
-  return int64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
-}
-
-class TProgressReport : public TCopyProgress {
- public:
-  explicit TProgressReport(IProgressStatus* progress) : progress_(progress) {}
-  void SetParams(int32_t position, int32_t min, int32_t max) override { progress_->SetParams(position, min, max); }
-  void SetPosition(int32_t position) override { progress_->SetPosition(position); }
-  void ProcessMessages() override { progress_->ProcessMessages(); }
-
- private:
-  IProgressStatus* progress_;
-};
-
-double Seconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return double(now.QuadPart) / double(frequency.QuadPart);
-}
-
-// The window's progress operations, paced: each repaints the window at once, which can cost more
-// than a slide or a block of bytes.
-class TPacedProgress : public TProgressThrottle {
- public:
-  explicit TPacedProgress(IProgressStatus* progress) : TProgressThrottle(report_, Seconds), report_(progress) {}
-
- private:
-  TProgressReport report_;
-};
-
-// Bytes free to the caller on the folder's drive; 0 when the system cannot tell.
-int64_t FreeBytes(const std::string& folder) {
-  ULARGE_INTEGER free{};
-  if (!GetDiskFreeSpaceExA(folder.c_str(), &free, nullptr, nullptr)) return 0;
-  return int64_t(std::min<ULONGLONG>(free.QuadPart, ULONGLONG(std::numeric_limits<int64_t>::max())));
-}
-
-int64_t MeasureFile(const std::string& name) { return TFileStream(name, TFileStream::TMode::OpenRead).Size(); }
-
 // The body of ExportHelper; raises on failure, leaving no file of its own behind.
 void WriteModules(IDispatch* presentation, const std::string& tempModule, const std::string& tempCopy,
                   IProgressStatus* window) {
@@ -206,8 +77,8 @@ void WriteModules(IDispatch* presentation, const std::string& tempModule, const 
   if (named < 0 || named == std::numeric_limits<int32_t>::max())
     throw ERuvoError(Format("The presentation reports %d named slide shows.", named));
 
-  TModuleWriter module(tempModule, TempModulePresentationPath(tempModule, fullName), n, named + 1);
-  TModuleWriter copy(tempCopy, TempCopyPresentationPath(fullName), n, named + 1);
+  TModuleFileWriter module(tempModule, TempModulePresentationPath(tempModule, fullName), n, named + 1);
+  TModuleFileWriter copy(tempCopy, TempCopyPresentationPath(fullName), n, named + 1);
   ExpectSlideCount(slides.Get(), n);
   std::vector<bool> seen(size_t(n), false);
   for (int32_t i = 1; i <= n; ++i) {
