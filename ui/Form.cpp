@@ -110,7 +110,7 @@ struct TOwnedSearch {
   UINT boxFlags;
 };
 
-BOOL CALLBACK EndOwned(HWND window, LPARAM param) {
+BOOL CALLBACK EndOwned(HWND window, LPARAM param) noexcept {
   auto* search = reinterpret_cast<TOwnedSearch*>(param);
   if (GetWindow(window, GW_OWNER) != search->owner) return TRUE;
   char cls[64] = "";
