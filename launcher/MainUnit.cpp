@@ -34,6 +34,16 @@ const char kStarting[] = "Status: Starting Microsoft Office PowerPoint...";
 std::unique_ptr<TForm> gApplicationWindow;
 std::unique_ptr<TSplashForm> gSplash;
 
+// A close from outside while the splash is up (the taskbar entry's Close, Alt+F4 on the splash)
+// cancels the run. The windows stay, so that nothing waits on one that is gone: the splash hides,
+// which ends the wait for it, and the run then ends as a failed launch does.
+bool gClosedFromOutside = false;
+bool CancelTheRun(TForm&) {
+  gClosedFromOutside = true;
+  if (gSplash) gSplash->Hide();
+  return false;
+}
+
 bool FileExists(const std::string& name) {
   DWORD attributes = GetFileAttributesA(name.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -141,7 +151,9 @@ void LaunchPresenter(const std::string& FileName) {
   gApplicationWindow->SetCaption(kProductCaption);
   gApplicationWindow->SetBounds(0, 0, 0, 0);
   gApplicationWindow->Show();
+  gApplicationWindow->OnCloseQuery = CancelTheRun;
   gSplash = std::make_unique<TSplashForm>(gApplicationWindow.get());
+  gSplash->OnCloseQuery = CancelTheRun;
   gSplash->ShowSplash();
   if (MonitorCount() < 2) {
     ReportFailure(kTwoMonitors);
@@ -151,6 +163,10 @@ void LaunchPresenter(const std::string& FileName) {
   TDispatch app = AttachOrCreate(started, gSplash.get());
   gSplash->WaitUntilHidden();
   gApplicationWindow->Hide();
+  if (gClosedFromOutside) {
+    EndPowerPoint(TidyUpAfter(TRunEnd::LaunchFailed, started).EndPowerPoint, app.Get(), nullptr);
+    return;
+  }
   if (!app) {
     ReportFailure(kNoPowerPoint);
     return;

@@ -66,7 +66,8 @@ void TSplashForm::WaitUntilHidden() {
   SetDone(true);
   for (;;) {
     ::ProcessMessages();
-    if (!Visible()) return;
+    // A window destroyed from outside never hides.
+    if (!Handle() || !Visible()) return;
     // The first tick comes as a message: sleep until one arrives.
     WaitForMessage(100);
   }

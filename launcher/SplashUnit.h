@@ -24,7 +24,7 @@ class TSplashForm : public TForm, public TUncountedProgressStatus {
   void SetDone(bool Value);
   // The status line; no repaint of its own.
   void SetStatusText(const std::string& Text);
-  // Marks the window done and handles messages, sleeping between them, until it is hidden.
+  // Marks the window done and handles messages, sleeping between them, until it is hidden or gone.
   void WaitUntilHidden();
 
   // These three only repaint; their values are ignored.
