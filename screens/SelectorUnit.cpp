@@ -72,18 +72,26 @@ void TSelectorFrame::PickLayout() {
 
 std::vector<TThumbnailFrame*> TSelectorFrame::BuildGrid(uint8_t TileSize, TSelectorMode Mode, int Columns, int Rows,
                                                         int Width, int Height) {
+  std::vector<TTilePlace> places = GridPlaces(TileSize, Columns, Rows, Width, Height);
   std::vector<TThumbnailFrame*> list;
-  int32_t n = 0;
-  for (const TTilePlace& place : GridPlaces(TileSize, Columns, Rows, Width, Height)) {
-    auto tile = std::make_unique<TThumbnailFrame>(tilePictures_);
-    tile->SetBounds(place.Left, place.Top, tile->Width(), tile->Height());
-    tile->Tag = ++n;
-    tile->SetManageMode(Mode == TSelectorMode::Manage);
-    tile->SetTileSize(TileSize);
-    auto click = [this](TControl& c) { SlotClick(c); };
-    tile->ThumbnailFrameImage.OnClick = click;
-    tile->ThumbnailImage.OnClick = click;
-    list.push_back(&Insert(std::move(tile)));
+  list.reserve(places.size());
+  // A tile that cannot be made takes the ones made before it with it: none stays over the selector.
+  try {
+    int32_t n = 0;
+    for (const TTilePlace& place : places) {
+      auto tile = std::make_unique<TThumbnailFrame>(tilePictures_);
+      tile->SetBounds(place.Left, place.Top, tile->Width(), tile->Height());
+      tile->Tag = ++n;
+      tile->SetManageMode(Mode == TSelectorMode::Manage);
+      tile->SetTileSize(TileSize);
+      auto click = [this](TControl& c) { SlotClick(c); };
+      tile->ThumbnailFrameImage.OnClick = click;
+      tile->ThumbnailImage.OnClick = click;
+      list.push_back(&Insert(std::move(tile)));
+    }
+  } catch (...) {
+    FreeGrid(list);
+    throw;
   }
   return list;
 }
@@ -188,13 +196,8 @@ void TSelectorFrame::SetLevel(int32_t Level) {
   const TSelectorLayout& layout = SelectorLayout(Level, FResolution);
   const TSelectorResolution& size = SelectorResolutions[FResolution];
   // The new grid is made first: if it cannot be, the old one stays as it was.
-  std::vector<TThumbnailFrame*> fresh;
-  try {
-    fresh = BuildGrid(layout.TileSize, FMode, layout.Columns, layout.Rows, size.Width, size.Height);
-  } catch (...) {
-    FreeGrid(fresh);
-    throw;
-  }
+  std::vector<TThumbnailFrame*> fresh =
+      BuildGrid(layout.TileSize, FMode, layout.Columns, layout.Rows, size.Width, size.Height);
   FLevel = Level;
   FTileSize = layout.TileSize;
   std::vector<TThumbnailFrame*> old = std::exchange(FSlots, std::move(fresh));

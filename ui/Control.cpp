@@ -171,8 +171,14 @@ void TWinControl::Adopt(std::unique_ptr<TControl> control) {
   control->parent_ = this;
   TControl& added = *control;
   controls_.push_back(std::move(control));
-  // A windowed control needs its parent's window; it gets its own once that exists.
-  if (handle_ || added.Windowless()) added.Attached();
+  // A windowed control needs its parent's window; it gets its own once that exists. One whose
+  // window cannot be made is not kept.
+  try {
+    if (handle_ || added.Windowless()) added.Attached();
+  } catch (...) {
+    controls_.pop_back();
+    throw;
+  }
   added.TakeAnchorRule();
   added.SetAlign(added.align_);
   added.Invalidate();

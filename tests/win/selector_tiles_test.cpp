@@ -6,6 +6,20 @@
 #include "ScreenTools.h"
 #include "SelectorUnit.h"
 
+namespace {
+int gWindowsMade = 0;
+// Refuses the fourth window made while it is hooked in.
+LRESULT CALLBACK RefuseFourthWindow(int code, WPARAM w, LPARAM l) {
+  return code == HCBT_CREATEWND && ++gWindowsMade == 4 ? 1 : CallNextHookEx(nullptr, code, w, l);
+}
+// Shown ones, whether or not the form is.
+int VisibleChildWindows(HWND parent) {
+  int n = 0;
+  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) n += (GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
+  return n;
+}
+}  // namespace
+
 TEST(SelectorTiles, ShareOneDecodeOfEachFramePicturePerTileSize) {
   TForm form(TBorderStyle::None, false);
   form.SetBounds(0, 0, 1280, 1024);
@@ -23,4 +37,18 @@ TEST(SelectorTiles, ShareOneDecodeOfEachFramePicturePerTileSize) {
   ASSERT_TRUE(first);
   for (int n = 2; n <= selector.SlotCount(); ++n)
     EXPECT_TRUE(selector.GetSlot(n)->ThumbnailFrameImage.Picture().SameObject(first)) << n;
+}
+
+TEST(SelectorTiles, ALevelChangeWhoseTilesCannotAllBeMadeLeavesTheOldGridAlone) {
+  TForm form(TBorderStyle::None, false);
+  form.SetBounds(0, 0, 1280, 1024);
+  TSelectorFrame& selector = form.Insert(std::make_unique<TSelectorFrame>());
+  const int tiles = VisibleChildWindows(selector.Handle());
+  ASSERT_EQ(tiles, 6);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseFourthWindow, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  EXPECT_ANY_THROW(selector.SetLevel(2));
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(selector.SlotCount(), 6);
+  EXPECT_EQ(VisibleChildWindows(selector.Handle()), tiles);
 }
