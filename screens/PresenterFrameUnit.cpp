@@ -61,7 +61,9 @@ TPresenterFrame::TPresenterFrame()
       VideoImage(Place<TImage>(pvVideoImage)),
       FNotesLabel(Place<TTntLabel>(pvNotesLabel)) {
   SetBounds(0, 0, kPresenterViewDesignWidth, kPresenterViewDesignHeight);
-  BackgroundImage.SetAutoSize(true);
+  // Drawn as the slide-show screen draws its own, stretched over the screen's size, which the
+  // screen gives it with its place.
+  BackgroundImage.SetFit({true, false, false});
   Panel(HideNotesUpImage, fpHideNotesUp, false);
   Panel(HideNotesDownImage, fpHideNotesDown, false);
   Panel(ShowNotesUpImage, fpShowNotesUp, false);

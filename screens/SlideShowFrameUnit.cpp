@@ -148,10 +148,9 @@ void TSlideShowFrame::FrameResize() {
   ExitImage.SetBounds(p.Exit.Left, p.Exit.Top, ExitImage.Width(), ExitImage.Height());
   PresenterFrame.SetBounds(p.PresenterView);
   PresenterFrame.AdjustToHeight(p.AvailableHeight);
-  // The view's copy of the background lies where it continues the screen's own, wherever the view
-  // lies: placed for the design, it would show a seam and a strip of the frame's colour.
-  TImage& back = PresenterFrame.BackgroundImage;
-  back.SetBounds(-p.PresenterView.Left, -p.PresenterView.Top, back.Width(), back.Height());
+  // The view's copy of the background has the screen's own geometry, so it continues it wherever
+  // the view lies, whatever the picture's size: no seam, no strip of the frame's colour.
+  PresenterFrame.BackgroundImage.SetBounds(-p.PresenterView.Left, -p.PresenterView.Top, Width(), Height());
 }
 
 // ---- slides

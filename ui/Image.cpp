@@ -3,6 +3,7 @@
 void TImage::SetPicture(const TPicture& picture) {
   picture_ = picture;
   bitmap_.Reset();
+  stretched_.Reset();
   if (autoSize_) SetBounds(Bounds());
   Invalidate();
 }
@@ -51,6 +52,24 @@ TGdiObject<HBITMAP> MakePremultipliedBitmap(const TPicture& picture) {
   GdiFlush();
   return bitmap;
 }
+
+// An opaque picture stretched to a size as a whole, as a DIB.
+TGdiObject<HBITMAP> MakeStretchedBitmap(const TPicture& picture, int width, int height) {
+  BITMAPINFO in = PictureInfo(picture), out = in;
+  out.bmiHeader.biWidth = width;
+  out.bmiHeader.biHeight = -height;
+  void* bits = nullptr;
+  TGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &out, DIB_RGB_COLORS, &bits, nullptr, 0));
+  TMemoryDC memory(nullptr);
+  if (!bitmap || !memory.Get()) return TGdiObject<HBITMAP>();
+  TSelect select(memory.Get(), bitmap.Get());
+  SetStretchBltMode(memory.Get(), HALFTONE);
+  SetBrushOrgEx(memory.Get(), 0, 0, nullptr);
+  StretchDIBits(memory.Get(), 0, 0, width, height, 0, 0, picture.Width(), picture.Height(), picture.Pixels(), &in,
+                DIB_RGB_COLORS, SRCCOPY);
+  GdiFlush();
+  return bitmap;
+}
 }  // namespace
 
 void TImage::Paint(HDC dc) {
@@ -72,9 +91,17 @@ void TImage::Paint(HDC dc) {
   if (d.Width == w && d.Height == h) {
     SetDIBitsToDevice(dc, d.Left, d.Top, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), picture_.Pixels(), &info,
                       DIB_RGB_COLORS);
-  } else {
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchDIBits(dc, d.Left, d.Top, d.Width, d.Height, 0, 0, w, h, picture_.Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
+    return;
   }
+  // Stretched as a whole once per size, then copied: a stretch clipped to the part being painted
+  // may round a row or column differently, which shows as a seam between two images of one
+  // picture (the presenter view's background and the screen's) or between two paints of one.
+  if (!stretched_ || stretchedWidth_ != d.Width || stretchedHeight_ != d.Height) {
+    stretched_ = MakeStretchedBitmap(picture_, d.Width, d.Height);
+    stretchedWidth_ = d.Width, stretchedHeight_ = d.Height;
+  }
+  if (!stretched_) return;
+  TMemoryDC source(dc);
+  TSelect select(source.Get(), stretched_.Get());
+  BitBlt(dc, d.Left, d.Top, d.Width, d.Height, source.Get(), 0, 0, SRCCOPY);
 }

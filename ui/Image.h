@@ -24,4 +24,6 @@ class TImage : public TGraphicControl {
   TImageFit fit_;
   bool autoSize_ = false;
   TGdiObject<HBITMAP> bitmap_;  // a picture with alpha, premultiplied, made at first paint
+  TGdiObject<HBITMAP> stretched_;  // an opaque picture stretched to the size it is painted at
+  int stretchedWidth_ = 0, stretchedHeight_ = 0;
 };
