@@ -10,7 +10,7 @@ say() { echo "setup: $*"; }
 [ "$(id -u)" = 0 ] || { echo "build-vm: makes a system with debootstrap and chroot, which needs root" >&2; exit 1; }
 # The guest installs from the archive, and through the proxy, that this machine's apt uses.
 . "$(dirname "$0")/debian-mirror.sh"
-[ -n "$debian_mirror" ] || { echo "build-vm: this machine's apt sources name no Debian bookworm archive" >&2; exit 1; }
+find_debian_archive || exit 1
 mirror=$debian_mirror
 [ -z "$debian_proxy" ] || export http_proxy=${http_proxy:-$debian_proxy}
 mkdir -p "$vm"

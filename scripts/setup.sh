@@ -21,12 +21,23 @@ packages=(
   imagemagick fonts-dejavu-core
 )
 
-# Source packages come from the archive this machine's apt already uses.
+# A mirror caught mid-sync fails an index now and then: try again, then go on with what came.
+apt_update() {
+  for try in 1 2 3; do
+    $SUDO apt-get update -q >/dev/null && return 0
+    sleep 20
+  done
+  return 0
+}
+
+# Source packages come from the archive this machine's apt already uses; apt tells which source
+# that is once its lists are fetched.
 . "$here/scripts/debian-mirror.sh"
-[ -n "$debian_mirror" ] || { echo "setup: this machine's apt sources name no Debian bookworm archive" >&2; exit 1; }
 src_list=/etc/apt/sources.list.d/ruvo-deb-src.sources
 if [ ! -f "$src_list" ]; then
-  say "adding deb-src entries for Debian's source packages"
+  find_debian_archive 2>/dev/null || { apt_update; find_debian_archive; } ||
+    { echo "setup: stopped before Debian's source packages can be fetched" >&2; exit 1; }
+  say "adding deb-src entries for Debian's source packages from $debian_mirror"
   {
     printf 'Types: deb-src\nURIs: %s\nSuites: bookworm bookworm-updates\nComponents: main\n' "$debian_mirror"
     printf 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg\n'
@@ -41,11 +52,7 @@ done
 # grep reads all of it: an early exit would fail apt-cache with SIGPIPE, and the pipe with it.
 if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc libpng1.6 2>/dev/null | grep '^Package:' >/dev/null; then
   say "installing packages: ${missing[*]:-(source lists only)}"
-  # A mirror caught mid-sync fails an index now and then: try again, then go on with what came.
-  for try in 1 2 3; do
-    $SUDO apt-get update -q >/dev/null && break
-    sleep 20
-  done
+  apt_update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${packages[@]}" >/dev/null
 else
   say "apt packages already installed"
@@ -111,7 +118,9 @@ if [ "$(cat "$deps/vm/.image-ready" 2>/dev/null)" != "$recipe" ]; then
   $SUDO rm -f "$deps/vm/.image-ready"
   # debootstrap and chroot need root; the machine's files are the user's, so that the tests can
   # boot it without root. The guest's own system folder stays root's.
-  $SUDO bash "$here/scripts/build-vm.sh" "$deps/vm"
+  # sudo clears the environment: the build folder and the boot's time limit are handed on.
+  $SUDO env BUILD_DIR="$build" ${RUVO_VM_TIMEOUT:+RUVO_VM_TIMEOUT="$RUVO_VM_TIMEOUT"} \
+    bash "$here/scripts/build-vm.sh" "$deps/vm"
   [ -z "$SUDO" ] || find "$deps/vm" -maxdepth 1 ! -name root -exec $SUDO chown "$(id -u):$(id -g)" {} +
   echo "$recipe" >"$deps/vm/.image-ready"
 else
