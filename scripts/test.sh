@@ -78,27 +78,45 @@ check exports-launcher bash scripts/check-exports.sh "$build/win/bin/Ruvo_Presen
 sizes="1366x768=1366x768 1440x900 1440x1050 1600x1200 1680x1050 1920x1200 1920x1080=1680x1050"
 # Each suite's exit code travels through a file; a missing or non-zero one fails the step.
 win_suite() { cat "$logs/$1.log"; [ "$(cat "$logs/$1.rc" 2>/dev/null)" = 0 ]; }
-rm -f "$logs"/wine-*.log "$logs"/wine-*.rc
+rm -f "$logs"/wine-*.log "$logs"/wine-*.rc "$logs/wine-step"
+mkdir -p "$build/screenshots"
+# The limits of the steps in seconds: the whole suite, the screens at one size, the one-monitor
+# cases, a restart of the desktop. The boot's own limit covers them all, with room for the boot.
+suite_limit=1500 size_limit=600 one_limit=300 restart_limit=120
+size_count=$(echo $sizes | wc -w)
+export RUVO_VM_TIMEOUT=${RUVO_VM_TIMEOUT:-$((suite_limit + size_count * (restart_limit + size_limit) + restart_limit + one_limit + 600))}
 # Everything under Wine shares one boot: first the two-monitor desktop with the whole suite, then
 # the same machine's desktop restarted at each other size for the screens, last with one monitor.
+# Each step names itself in wine-step as it starts, and its log and screenshots are in the
+# project folder as it ends, so that a boot cut short keeps what finished and says where it was.
 run_in_machine "$logs/wine-suite.sh" /tmp/bin "$build/win/bin/." >"$logs/wine-run.log" 2>&1 <<SUITE || cat "$logs/wine-run.log"
+step() { echo "\$1" >"$logs/wine-step"; }
+shots() { cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null; rm -f /tmp/bin/*.png; }
+step "the suite on the two-monitor desktop"
 bash "$here/scripts/wine-drives.sh"
-timeout 1500 wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
+timeout $suite_limit wine ruvo_win_tests.exe --gtest_filter=-OneMonitor.* >"$logs/wine-tests.log" 2>&1
 echo \$? >"$logs/wine-tests.rc"
+shots
 for entry in $sizes; do
   size=\${entry%%=*} work=\${entry#*=}
   [ "\$work" != "\$entry" ] || work=\$size
-  bash "$here/scripts/restart-desktop.sh" \$size >"$logs/wine-at-\$size.log" 2>&1 &&
-    RUVO_WORK_AREA=\$work timeout 600 wine ruvo_win_tests.exe --gtest_filter='*AtEverySize.*' \
+  step "the screens at \$size"
+  timeout $restart_limit bash "$here/scripts/restart-desktop.sh" \$size >"$logs/wine-at-\$size.log" 2>&1 &&
+    RUVO_WORK_AREA=\$work timeout $size_limit wine ruvo_win_tests.exe --gtest_filter='*AtEverySize.*' \
       >>"$logs/wine-at-\$size.log" 2>&1
   echo \$? >"$logs/wine-at-\$size.rc"
+  shots
 done
-bash "$here/scripts/restart-desktop.sh" one >"$logs/wine-one-monitor.log" 2>&1 &&
-  timeout 300 wine ruvo_win_tests.exe --gtest_filter=OneMonitor.* >>"$logs/wine-one-monitor.log" 2>&1
+step "the one-monitor cases"
+timeout $restart_limit bash "$here/scripts/restart-desktop.sh" one >"$logs/wine-one-monitor.log" 2>&1 &&
+  timeout $one_limit wine ruvo_win_tests.exe --gtest_filter=OneMonitor.* >>"$logs/wine-one-monitor.log" 2>&1
 echo \$? >"$logs/wine-one-monitor.rc"
-mkdir -p "$build/screenshots" && cp /tmp/bin/*.png "$build/screenshots/" 2>/dev/null
+shots
+rm -f "$logs/wine-step"
 exit 0
 SUITE
+[ ! -f "$logs/wine-step" ] ||
+  echo "the test machine's boot was cut during $(cat "$logs/wine-step") (its limit: $RUVO_VM_TIMEOUT s); the steps before it keep their logs and screenshots"
 gtest win win_suite wine-tests
 for entry in $sizes; do gtest "win-at-${entry%%=*}" win_suite "wine-at-${entry%%=*}"; done
 gtest win-one-monitor win_suite wine-one-monitor
