@@ -6,7 +6,7 @@
 # speaker saw is saved in build/demo/screenshots.
 # Then the whole system from the launcher: a deck exported into a module, Ruvo_Presenter.exe
 # started on it with PowerPoint's stand-in registered, whose add-in opens the presenter, steps
-# through the slides, opens the all-slides pages and ends the show; last, what the launcher tidied
+# through the slides with their notes and build steps, opens the all-slides pages and ends the show; last, what the launcher tidied
 # up is checked. Its screenshots (the splash, every screen) are the launch-*.png ones. Last, the
 # add-in stand-in again on a 1366x768 laptop-sized first monitor; every demo-* screenshot is named
 # by the size of the monitor it shows.

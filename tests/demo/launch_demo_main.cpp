@@ -1,9 +1,10 @@
 // The main job's second part: the whole system run from the launcher. A deck is exported into a
 // module through Ruvo_Server.dll with PowerPoint's in-process stand-in; then Ruvo_Presenter.exe
 // is started on the deck with fake_powerpoint.exe registered as PowerPoint. Its launch macro
-// plays the add-in: it loads the library, opens the presenter, steps through the slides, opens
-// the all-slides pages, ends the show and closes the presenter. Last, what the launcher tidied up
-// is checked. One line per step; screenshots of the splash and of every screen.
+// plays the add-in: it loads the library, opens the presenter, steps through the slides with their
+// notes and build steps, opens the all-slides pages, ends the show and closes the presenter. Last,
+// what the launcher tidied up is checked. One line per step; screenshots of the splash and of every
+// screen.
 // Usage: launch_demo SLIDE_FOLDER WORK_FOLDER SCREENSHOT_FOLDER
 #include <windows.h>
 
@@ -64,7 +65,11 @@ int Run(const std::string& slides, const std::string& work, const std::string& s
   std::string log = work + "\\powerpoint.log", sayFile = work + "\\add-in.txt", script = work + "\\powerpoint.txt";
   DeleteFileA(log.c_str());
   DeleteFileA(sayFile.c_str());
-  std::string text = "log=" + log + "\nsay=" + sayFile + "\ndemo=" + shots + "\nlifetime=240000\n";
+  // The deck's builds and speaker notes, which PowerPoint knows and its add-in reports.
+  std::string text = "log=" + log + "\nsay=" + sayFile + "\ndemo=" + shots + "\nlifetime=240000\n" +
+                     "slide=1 Welcome. Three numbers tonight: revenue, markets, hiring.\n" +
+                     "slide=2 First the 12% - then click for the two new markets.\n" +
+                     "slide=1 Close on hiring and the partners; then take questions.\n";
   WriteFileBytes(script, std::vector<uint8_t>(text.begin(), text.end()));
   if (!RegisterPowerPointDouble(script)) {
     Say("cannot register the PowerPoint stand-in");

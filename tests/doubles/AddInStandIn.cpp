@@ -1,6 +1,8 @@
 #include "AddInStandIn.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "ScreenTools.h"
 
@@ -43,7 +45,8 @@ void TAddInStandIn::Shot(const std::string& shots, const std::string& what) {
   say_(std::string("screenshot ") + name);
 }
 
-void TAddInStandIn::PlayShow(const std::string& presentation, const std::string& shots) {
+void TAddInStandIn::PlayShow(const std::string& presentation, const std::string& shots,
+                             const std::vector<std::string>& slideInfo) {
   char module[1024] = "";
   addIn_.Fn<TTextFn>("ConvertPPTToDMFileName")(presentation.c_str(), module);
   std::string name = ShowName(presentation);
@@ -58,13 +61,22 @@ void TAddInStandIn::PlayShow(const std::string& presentation, const std::string&
   api_.ShowPresenterFrame(name.c_str());
   addIn_.Fn<TPathFn>("RuvoSlideShowStarted")(presentation.c_str());
   say_("the show starts: CreateSSWForm \"" + name + "\", ShowPresenterFrame, RuvoSlideShowStarted");
-  Shot(shots, "slide-show-screen");
   for (int32_t slide = 1; slide <= slides; ++slide) {
     int32_t previous = slide - 1, next = slide < slides ? slide + 1 : 0;
+    std::string info = size_t(slide) <= slideInfo.size() ? slideInfo[size_t(slide - 1)] : "1";
+    std::string notes = info.find(' ') == std::string::npos ? "" : info.substr(info.find(' ') + 1);
+    int32_t builds = std::max(1, std::atoi(info.c_str()));
     api_.UpdateSlideImagesIndex(name.c_str(), slide, previous, next);
-    say_("UpdateSlideImagesIndex: slide " + std::to_string(slide) + " of " + std::to_string(slides) + " (previous " +
-         std::to_string(previous) + ", next " + std::to_string(next) + ")");
-    Shot(shots, "slide-" + std::to_string(slide));
+    api_.UpdateNotesText(name.c_str(), std::wstring(notes.begin(), notes.end()).c_str());
+    api_.ShowMediaControls(name.c_str(), 0);
+    say_("UpdateSlideImagesIndex, UpdateNotesText, ShowMediaControls 0: slide " + std::to_string(slide) + " of " +
+         std::to_string(slides) + " (previous " + std::to_string(previous) + ", next " + std::to_string(next) +
+         "), its notes, no video");
+    for (int32_t build = 1; build <= builds; ++build) {
+      api_.UpdateCurrentAnimationsCount(name.c_str(), build, builds);
+      say_("UpdateCurrentAnimationsCount: build " + std::to_string(build) + " of " + std::to_string(builds));
+      Shot(shots, "slide-" + std::to_string(slide) + (builds > 1 ? "-build-" + std::to_string(build) : ""));
+    }
   }
   // The all-slides toggle in the slide-show screen's top bar: 222 x 54 at (24, 15) of the work
   // area, which on a 1280x1024 monitor is the whole window.

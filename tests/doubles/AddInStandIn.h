@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ModuleWriter.h"
 #include "PresenterApi.h"
@@ -25,9 +26,10 @@ class TAddInStandIn {
   bool PresenterOpen() const { return presenter_; }
 
   // A show of the presentation's module (the one the export wrote next to it) on the slide-show
-  // screen: opened, stepped through slide by slide, the all-slides pages toggled, ended; a
-  // screenshot of each screen into the folder, numbered "launch-02-..." on.
-  void PlayShow(const std::string& presentation, const std::string& shots);
+  // screen: opened, stepped through slide by slide and build by build, the all-slides pages
+  // toggled, ended; a screenshot of each screen into the folder, numbered "launch-02-..." on.
+  // What PowerPoint knows of each slide, "BUILDS NOTES" (ASCII), is reported with it.
+  void PlayShow(const std::string& presentation, const std::string& shots, const std::vector<std::string>& slideInfo);
 
  private:
   void Shot(const std::string& shots, const std::string& what);

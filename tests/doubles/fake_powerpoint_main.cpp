@@ -20,6 +20,7 @@
 //   quit-event=NAME           PowerPoint ends when this named event is set
 //   demo=FOLDER               after the launch macro, the add-in plays a show of the
 //                             presentation's module, screenshots into FOLDER, then closes
+//   slide=BUILDS NOTES        what the show reports of each slide, in slide order (repeatable)
 //   say=PATH                  the add-in's steps, one line each
 //   lifetime=MS               ends on its own after this long (default 300000)
 #include <windows.h>
@@ -182,7 +183,7 @@ HRESULT LaunchPresenter(const std::vector<VARIANT>& args, EXCEPINFO* error) {
   }
   if (!Setting("demo").empty())
     After(500, [file] {
-      gAddIn->PlayShow(file, Setting("demo"));
+      gAddIn->PlayShow(file, Setting("demo"), Settings("slide"));
       ClosePresenter();
     });
   if (!Setting("close-presenter-after").empty()) After(SettingMs("close-presenter-after", 0), ClosePresenter);
