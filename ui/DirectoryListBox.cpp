@@ -7,7 +7,7 @@ namespace {
 constexpr int kIndentPerLevel = 20;
 }
 
-void TDirectoryListBox::SetDirectory(const std::string& folder) {
+void TDirectoryListBox::SetDirectory(std::string folder) {
   directory_ = folder;
   tree_ = BuildFolderTree(folder, ReadFolder(folder).Folders);
   std::vector<std::string> captions;

@@ -14,7 +14,8 @@ class TDirectoryListBox : public TListBox {
   TDirectoryListBox() = default;
   const std::string& Directory() const { return directory_; }
   // Reads the folder's sub-folders anew, also when it is the folder shown.
-  void SetDirectory(const std::string& folder);
+  // By value: the folder may be one of the list's own entries, which the new list replaces.
+  void SetDirectory(std::string folder);
   // Opens the drive's root.
   void SetDrive(char letter);
   TFileListBox* FileList = nullptr;
