@@ -278,28 +278,23 @@ TEST_F(Launcher, AFailedMacroGivesOneMessageAndTheLauncherEnds) {
 
 TEST_F(Launcher, ClosedFromOutsideWhileTheSplashIsUpItEndsWithThePowerPointItStarted) {
   std::string deck = Deck();
-  // The taskbar entry's Close reaches the application window as a system command; Alt+F4 reaches
-  // the splash as WM_CLOSE.
-  const struct {
-    const char* window;
-    UINT message;
-    WPARAM command;
-  } closes[] = {{"Ruvo Presenter", WM_SYSCOMMAND, SC_CLOSE}, {"SplashForm", WM_CLOSE, 0}};
-  for (const auto& c : closes) {
+  // The taskbar entry's Close on the application window, Alt+F4 on the splash: both the system
+  // command that ends in WM_CLOSE.
+  for (const char* caption : {"Ruvo Presenter", "SplashForm"}) {
     DeleteFileA(log.c_str());
     Script("start-delay=1500\n");
     TMessageBoxWatcher boxes;
     TProgram launcher(Exe(), "-ld " + Quoted(deck));
     HWND window = nullptr;
     for (int i = 0; i < 300 && !window; ++i, Sleep(100))
-      window = FindProcessWindow(launcher.Id(), "TRuvoWinControl", c.window);
-    ASSERT_NE(window, nullptr) << c.window;
+      window = FindProcessWindow(launcher.Id(), "TRuvoWinControl", caption);
+    ASSERT_NE(window, nullptr) << caption;
     Sleep(2000);
-    PostMessageA(window, c.message, c.command, 0);
-    ASSERT_TRUE(launcher.WaitEnd(60000)) << c.window;
-    EXPECT_TRUE(boxes.Texts().empty()) << c.window;
-    EXPECT_TRUE(CallsStartingWith(Calls(), "Run").empty()) << c.window;
-    EXPECT_TRUE(WaitForCall("exit", 30000)) << c.window;
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(launcher.WaitEnd(60000)) << caption;
+    EXPECT_TRUE(boxes.Texts().empty()) << caption;
+    EXPECT_TRUE(CallsStartingWith(Calls(), "Run").empty()) << caption;
+    EXPECT_TRUE(WaitForCall("exit", 30000)) << caption;
     RestartRpcService();
   }
 }
