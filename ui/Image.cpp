@@ -52,8 +52,8 @@ TGdiObject<HBITMAP> MakePremultipliedBitmap(const TPicture& picture) {
   GdiFlush();
   return bitmap;
 }
+}  // namespace
 
-// An opaque picture stretched to a size as a whole, as a DIB.
 TGdiObject<HBITMAP> MakeStretchedBitmap(const TPicture& picture, int width, int height) {
   BITMAPINFO in = PictureInfo(picture), out = in;
   out.bmiHeader.biWidth = width;
@@ -70,7 +70,6 @@ TGdiObject<HBITMAP> MakeStretchedBitmap(const TPicture& picture, int width, int 
   GdiFlush();
   return bitmap;
 }
-}  // namespace
 
 void TImage::Paint(HDC dc) {
   if (!picture_) return;

@@ -5,6 +5,9 @@
 #include "ImageRect.h"
 #include "Picture.h"
 
+// An opaque picture stretched to a size as a whole, as a DIB: how an image draws a stretched one.
+TGdiObject<HBITMAP> MakeStretchedBitmap(const TPicture& picture, int width, int height);
+
 class TImage : public TGraphicControl {
  public:
   TImage() = default;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "Image.h"
 #include "ModuleWriter.h"
 #include "PngResource.h"
 #include "PresenterApi.h"
@@ -39,38 +40,20 @@ BOOL CALLBACK Collect(HWND w, LPARAM p) {
   return TRUE;
 }
 
-// The screen's background as the screen draws it over a work area that high: the picture for
-// the work area's size, stretched over it.
-TCapture ScreenBackground(int height) {
-  const TPicture back = ArtworkOrNone(SelectorLayouts[0][TestScreenSizeIndex()].ImageResId);
-  TCapture c;
-  c.width = TestScreen().WorkWidth, c.height = height;
-  BITMAPINFO in{}, out{};
-  in.bmiHeader = {sizeof(BITMAPINFOHEADER), back.Width(), -back.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  out.bmiHeader = {sizeof(BITMAPINFOHEADER), c.width, -c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  TGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &out, DIB_RGB_COLORS, &bits, nullptr, 0));
-  TMemoryDC memory(nullptr);
-  {
-    TSelect select(memory.Get(), bitmap.Get());
-    SetStretchBltMode(memory.Get(), HALFTONE);
-    StretchDIBits(memory.Get(), 0, 0, c.width, c.height, 0, 0, back.Width(), back.Height(), back.Pixels(), &in,
-                  DIB_RGB_COLORS, SRCCOPY);
-  }
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  c.pixels.assign(p, p + size_t(c.width) * size_t(c.height));
-  return c;
-}
-
 // The view's copy of the background continues the screen's own: along the view's top, above the
 // notes panel's place and a little beyond the view's sides, the screen shows its background alone.
 void ExpectTheViewContinuesTheBackground(int height) {
   const TSlideShowPoints at = SlideShowPoints(height);
   RECT strip{std::max(0L, at.View.left - 8), at.View.top + 2, std::min(LONG(TestScreen().WorkWidth), at.View.right + 8),
              at.View.top + 12};
-  const TCapture back = ScreenBackground(height);
-  EXPECT_EQ(DifferingPixels(CaptureScreen(OnScreen(strip)), back.pixels.data(), back.width, strip.left, strip.top), 0)
+  // The screen's own: the picture for the work area's size, stretched over it.
+  TGdiObject<HBITMAP> back = MakeStretchedBitmap(ArtworkOrNone(SelectorLayouts[0][TestScreenSizeIndex()].ImageResId),
+                                                 TestScreen().WorkWidth, height);
+  DIBSECTION dib{};
+  ASSERT_NE(GetObjectA(back.Get(), sizeof dib, &dib), 0);
+  EXPECT_EQ(DifferingPixels(CaptureScreen(OnScreen(strip)), static_cast<const uint32_t*>(dib.dsBm.bmBits),
+                            TestScreen().WorkWidth, strip.left, strip.top),
+            0)
       << "screen " << height << " high";
 }
 
